@@ -1,0 +1,13 @@
+// Start-up of the workstation.
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Travex Quillora"));
+    window.resize(800, 600);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,39 @@
+#include "support/test_env.h"
+
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+#include <system_error>
+
+namespace quillora::test {
+namespace {
+std::filesystem::path g_home;
+}
+
+std::filesystem::path testHome() { return g_home; }
+
+std::filesystem::path isolateHome()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "quillora-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot create a temporary home folder");
+    g_home = pattern;
+    const auto config = g_home / ".config";
+    std::filesystem::create_directories(config);
+    setenv("HOME", g_home.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    return g_home;
+}
+
+void removeTestHome()
+{
+    if (g_home.empty())
+        return;
+    std::error_code ec;
+    std::filesystem::permissions(g_home, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(g_home, ec);
+    g_home.clear();
+}
+
+} // namespace quillora::test

@@ -1,0 +1,28 @@
+#pragma once
+// Number, date and text formatting shared by the writer. Numbers never depend on the locale.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "pdf/PdfServices.h"
+
+// Decimal integer text.
+std::string FormatInt(std::int64_t value);
+
+// General number format with at most 15 significant digits: no exponent for ordinary
+// magnitudes, no trailing zeros, no decimal point for whole numbers, '.' as separator.
+std::string FormatReal(double value);
+
+// Number text for content-stream operators: rounded to two decimals, where a half rounds
+// toward zero for negative values (truncate(v * 100 + 0.5) / 100).
+std::string FormatCoord(float value);
+
+// "D:YYYYMMDDHHMMSS", local time, no time zone.
+std::string PdfDateString(const TPdfDateTime& moment);
+
+// True for the first byte of a double-byte character of code page 932.
+bool IsCp932LeadByte(unsigned char byte);
+
+// Code page 932 bytes converted to UTF-16 code units. Bytes that do not form a character
+// become U+FFFD.
+std::u16string Cp932ToUtf16(std::string_view cp932);

@@ -1,0 +1,62 @@
+#pragma once
+// Byte sinks the writer serialises into. The base class counts the bytes that pass, so the
+// file writer measures every object's offset instead of computing it.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class TPdfOutputStream {
+public:
+    virtual ~TPdfOutputStream() = default;
+    TPdfOutputStream(const TPdfOutputStream&) = delete;
+    TPdfOutputStream& operator=(const TPdfOutputStream&) = delete;
+
+    void Write(std::string_view bytes);
+    // Starts the output again at position 0; anything written before is dropped.
+    void Rewind();
+    // Bytes written since construction or the last Rewind.
+    std::int64_t Position() const { return position_; }
+
+protected:
+    TPdfOutputStream() = default;
+    virtual void DoWrite(std::string_view bytes) = 0;
+    virtual void DoRewind() = 0;
+
+private:
+    std::int64_t position_ = 0;
+};
+
+// Collects the output in memory.
+class TPdfMemoryStream final : public TPdfOutputStream {
+public:
+    TPdfMemoryStream() = default;
+    const std::string& Bytes() const { return bytes_; }
+
+private:
+    void DoWrite(std::string_view bytes) override { bytes_.append(bytes); }
+    void DoRewind() override { bytes_.clear(); }
+    std::string bytes_;
+};
+
+// Writes a file, created or emptied on construction. Every failure (create, write, close)
+// raises EPdfError naming the file. The destructor closes the file without reporting.
+class TPdfFileStream final : public TPdfOutputStream {
+public:
+    explicit TPdfFileStream(std::filesystem::path path);
+    // Flushes and closes; raises when the data could not be written completely.
+    void Close();
+
+private:
+    struct FileCloser {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    void DoWrite(std::string_view bytes) override;
+    void DoRewind() override;
+    [[noreturn]] void Fail(const char* what) const;
+
+    std::filesystem::path path_;
+    std::unique_ptr<std::FILE, FileCloser> file_;
+};

@@ -1,0 +1,15 @@
+#pragma once
+// Replacing a file's whole content so that readers see either the old or the new content,
+// never a mixture, even after a crash or on a full disk.
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+namespace quillora::platform {
+
+// Writes `content` to a temporary file beside `target`, flushes it to disk and renames it over
+// `target`. On failure the temporary file is removed, `target` is unchanged and the error is
+// returned; never throws for file-system errors. The folder of `target` must exist.
+std::error_code replaceFileAtomically(const std::filesystem::path& target, std::string_view content);
+
+} // namespace quillora::platform

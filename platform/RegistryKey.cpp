@@ -1,0 +1,166 @@
+#include "platform/RegistryKey.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/Cp932.h"
+#include "platform/RegEditFormat.h"
+#include "platform/UserDirs.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace quillora::platform {
+namespace {
+
+constexpr std::string_view kRoot = "HKEY_CURRENT_USER";
+
+std::vector<std::string> keyLevels(std::string_view keyPath)
+{
+    std::vector<std::string> levels;
+    while (!keyPath.empty()) {
+        const std::size_t sep = keyPath.find('\\');
+        const std::string_view level = keyPath.substr(0, sep);
+        if (!level.empty())
+            levels.emplace_back(level);
+        keyPath.remove_prefix(sep == std::string_view::npos ? keyPath.size() : sep + 1);
+    }
+    return levels;
+}
+
+bool usableAsFileName(const std::string& level)
+{
+    return level != "." && level != ".." && level.find('/') == std::string::npos &&
+           level.find('\0') == std::string::npos;
+}
+
+std::string keyName(std::string_view keyPath)
+{
+    std::string name(kRoot);
+    for (const auto& level : keyLevels(keyPath))
+        name.append("\\").append(level);
+    return name;
+}
+
+std::optional<std::string> readWholeFile(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec))
+        return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return std::nullopt;
+    return content;
+}
+
+std::string serialize(const std::string& keyName, const std::vector<NamedRegValue>& values)
+{
+    return toCp932(formatRegEdit(keyName, values));
+}
+
+} // namespace
+
+std::filesystem::path RegistryKey::BackingFile(std::string_view keyPath)
+{
+    auto levels = keyLevels(keyPath);
+    // "Software" is what the per-user configuration folder already stands for.
+    if (!levels.empty() && equalsIgnoringAsciiCase(levels.front(), "Software"))
+        levels.erase(levels.begin());
+    if (levels.empty() || !std::all_of(levels.begin(), levels.end(), usableAsFileName))
+        return {};
+    std::filesystem::path file = configHome();
+    for (const auto& level : levels)
+        file /= level;
+    file += ".reg";
+    return file;
+}
+
+bool RegistryKey::Exists(std::string_view keyPath)
+{
+    const auto file = BackingFile(keyPath);
+    std::error_code ec;
+    return !file.empty() && std::filesystem::is_regular_file(file, ec);
+}
+
+std::unique_ptr<RegistryKey> RegistryKey::Open(std::string_view keyPath, bool create)
+{
+    const auto file = BackingFile(keyPath);
+    if (file.empty())
+        return nullptr;
+    const std::string name = keyName(keyPath);
+    std::error_code ec;
+    if (create && !std::filesystem::exists(std::filesystem::symlink_status(file, ec))) {
+        std::filesystem::create_directories(file.parent_path(), ec);
+        if (ec || replaceFileAtomically(file, serialize(name, {})))
+            return nullptr;
+    }
+    const auto content = readWholeFile(file);
+    if (!content)
+        return nullptr;
+    return std::unique_ptr<RegistryKey>(new RegistryKey(file, name, parseRegEdit(fromCp932(*content), name)));
+}
+
+RegistryKey::RegistryKey(std::filesystem::path file, std::string keyName, std::vector<NamedRegValue> values)
+    : file_(std::move(file)), keyName_(std::move(keyName)), values_(std::move(values))
+{
+}
+
+RegistryKey::~RegistryKey()
+{
+    if (dirty_)
+        Flush();
+}
+
+std::optional<RegValue> RegistryKey::Read(std::string_view name) const
+{
+    const auto it = std::find_if(values_.begin(), values_.end(),
+                                 [&](const NamedRegValue& v) { return equalsIgnoringAsciiCase(v.name, name); });
+    if (it == values_.end())
+        return std::nullopt;
+    return it->value;
+}
+
+void RegistryKey::Write(std::string_view name, RegValue value)
+{
+    const auto it = std::find_if(values_.begin(), values_.end(),
+                                 [&](const NamedRegValue& v) { return equalsIgnoringAsciiCase(v.name, name); });
+    if (it != values_.end())
+        it->value = std::move(value);
+    else
+        values_.push_back({std::string(name), std::move(value)});
+    dirty_ = true;
+}
+
+void RegistryKey::WriteDword(std::string_view name, std::uint32_t value)
+{
+    RegValue v{RegType::Dword, {}};
+    for (int shift = 0; shift < 32; shift += 8)
+        v.data.push_back(static_cast<std::uint8_t>(value >> shift));
+    Write(name, std::move(v));
+}
+
+void RegistryKey::WriteString(std::string_view name, std::string_view cp932Text)
+{
+    RegValue v{RegType::Sz, {cp932Text.begin(), cp932Text.end()}};
+    v.data.push_back(0);
+    Write(name, std::move(v));
+}
+
+void RegistryKey::WriteBinary(std::string_view name, std::span<const std::uint8_t> bytes)
+{
+    Write(name, RegValue{RegType::Binary, {bytes.begin(), bytes.end()}});
+}
+
+bool RegistryKey::Flush()
+{
+    if (!dirty_)
+        return true;
+    if (replaceFileAtomically(file_, serialize(keyName_, values_)))
+        return false;
+    dirty_ = false;
+    return true;
+}
+
+} // namespace quillora::platform

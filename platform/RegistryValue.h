@@ -1,0 +1,31 @@
+#pragma once
+// A registry value as the Windows registry keeps it: a type number and raw bytes.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace quillora::platform {
+
+// Registry value types; other type numbers are kept as they are.
+enum class RegType : std::uint32_t {
+    None = 0,
+    Sz = 1,       // text in code page 932 with a terminating zero byte
+    ExpandSz = 2, // the same, with %VARIABLES% to expand
+    Binary = 3,
+    Dword = 4,    // 4 bytes, little-endian
+    MultiSz = 7,
+};
+
+struct RegValue {
+    RegType type = RegType::None;
+    std::vector<std::uint8_t> data;
+
+    bool operator==(const RegValue&) const = default;
+};
+
+struct NamedRegValue {
+    std::string name; // UTF-8; compared without regard to ASCII case, as the registry does
+    RegValue value;
+};
+
+} // namespace quillora::platform

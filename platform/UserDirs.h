@@ -1,0 +1,14 @@
+#pragma once
+// The current user's folders, read from the environment on every call so that tests (and the
+// user) can redirect them.
+#include <filesystem>
+
+namespace quillora::platform {
+
+// $HOME, or the home folder of the user database entry when HOME is unset or empty.
+std::filesystem::path homeDir();
+
+// $XDG_CONFIG_HOME when it is set to an absolute path, otherwise homeDir()/.config.
+std::filesystem::path configHome();
+
+} // namespace quillora::platform

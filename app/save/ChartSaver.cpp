@@ -1,0 +1,208 @@
+#include "app/save/ChartSaver.h"
+
+#include "app/intake/FolderListing.h"
+#include "app/save/ChartName.h"
+#include "archive/TDirFile.h"
+#include "logs/ChartLog.h"
+#include "settings/TRegistory.h"
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+using quillora::intake::ToPath;
+
+namespace quillora::save {
+
+struct ChartSaver::Target {
+    std::uint32_t patient = 0;
+    int serial = 0;
+    std::string chartName;
+    std::string folder;
+};
+
+namespace {
+
+SaveResult Failure(SaveStatus status, std::string message)
+{
+    SaveResult result;
+    result.status = status;
+    result.message = std::move(message);
+    return result;
+}
+
+bool IsExistingFile(const std::string& path)
+{
+    std::error_code ec;
+    const auto status = fs::status(ToPath(path), ec);
+    return fs::exists(status) && !fs::is_directory(status);
+}
+
+// An entry of the chart's name that a rename cannot replace (a folder, typically).
+bool IsUnreplaceable(const std::string& path)
+{
+    std::error_code ec;
+    const auto status = fs::symlink_status(ToPath(path), ec);
+    return fs::exists(status) && fs::is_directory(status);
+}
+
+} // namespace
+
+ChartSaver::ChartSaver(const TRegistory& settings, TDirFile& dirFile, ChartComposer& composer,
+                       SaveQuestions& questions, ChartLog& saveLog, ChartLog& errorLog, Clock clock)
+    : settings_(settings), dirFile_(dirFile), composer_(composer), questions_(questions),
+      saveLog_(saveLog), errorLog_(errorLog), clock_(std::move(clock))
+{
+}
+
+SaveResult ChartSaver::Save(const SaveRequest& request)
+{
+    Target target;
+    if (auto refusal = CheckInput(request, target))
+        return *refusal;
+    const LocalDateTime now = clock_();
+    target.chartName = ChartFileName(settings_.HPCode, target.patient, target.serial,
+                                     settings_.WriteDate ? std::optional(now) : std::nullopt);
+    if (auto refusal = PrepareFolder(target))
+        return *refusal;
+    SaveResult result = Compose(request, target, now);
+    if (result.saved())
+        Finish(result, target);
+    return result;
+}
+
+std::optional<SaveResult> ChartSaver::CheckInput(const SaveRequest& request, Target& target) const
+{
+    const auto patient = ParsePatientNumber(request.patientText);
+    if (!patient)
+        return Failure(SaveStatus::InvalidPatient, kPatientError);
+    const auto serial = ParseSerialNumber(request.serialText);
+    if (!serial)
+        return Failure(SaveStatus::InvalidSerial, kSerialError);
+    if (!settings_.FirstPage && request.pages.size() < 2)
+        return Failure(SaveStatus::FirstPageOnly, kFirstPageError);
+    if (!IsSafeInstitutionCode(settings_.HPCode))
+        return Failure(SaveStatus::UnsafeInstitutionCode, kInstitutionCodeError);
+    target.patient = *patient;
+    target.serial = *serial;
+    return std::nullopt;
+}
+
+// Path builder set-up, overwrite protection and folder creation. An existing chart is not
+// deleted here: it stays until the new one is on disk and verified.
+std::optional<SaveResult> ChartSaver::PrepareFolder(Target& target)
+{
+    dirFile_.SetNumber(target.patient);
+    dirFile_.BaseFolder = settings_.Target;
+    dirFile_.L1Front = settings_.L1Front;
+    dirFile_.L2Front = settings_.L2Front;
+    dirFile_.L3Front = settings_.L3Front;
+    dirFile_.L4Front = settings_.L4Front;
+    dirFile_.L1Back = settings_.L1Back;
+    dirFile_.L2Back = settings_.L2Back;
+    dirFile_.L3Back = settings_.L3Back;
+    dirFile_.L4Back = settings_.L4Back;
+    target.folder = dirFile_.FolderPath();
+
+    const auto refuse = [&](SaveStatus status, const std::string& shown) {
+        SaveResult result = Failure(status, {});
+        result.chartName = target.chartName;
+        result.chartPath = ChartPath(target.folder, target.chartName);
+        result.message = shown;
+        return result;
+    };
+    if (settings_.WriteInhibit && dirFile_.ContainsFile(target.chartName)) {
+        questions_.NotOverwrite(target.chartName);
+        errorLog_.addLine(ErrorLogLine(target.folder, target.chartName));
+        return refuse(SaveStatus::NotOverwritten, target.chartName);
+    }
+    if (!dirFile_.MakeFolder()) {
+        questions_.NotMakeFolder(target.folder);
+        return refuse(SaveStatus::FolderNotMade, target.folder);
+    }
+    if (IsUnreplaceable(ChartPath(target.folder, target.chartName))) {
+        questions_.NotMakeFolder(target.chartName);
+        return refuse(SaveStatus::ChartNotReplaceable, target.chartName);
+    }
+    return std::nullopt;
+}
+
+SaveResult ChartSaver::Compose(const SaveRequest& request, const Target& target, const LocalDateTime& now)
+{
+    SaveResult result;
+    result.chartName = target.chartName;
+    result.chartPath = ChartPath(target.folder, target.chartName);
+    std::string pdf;
+    try {
+        composer_.Begin({settings_.PdfPageWidth, settings_.PdfPageHeight, settings_.Quality,
+                         settings_.Stretch},
+                        now);
+        questions_.Progress(kWaitMessage);
+        for (std::size_t i = settings_.FirstPage ? 0 : 1; i < request.pages.size(); ++i) {
+            const SavePage& page = request.pages[i];
+            if (!IsExistingFile(page.FileName))
+                continue;
+            composer_.AddPage(page.FileName, page.Note);
+            if (!page.Title.empty())
+                composer_.AddOutline(page.Title);
+            questions_.Progress(page.FileName);
+        }
+        result.pagesSaved = composer_.PageCount();
+        if (result.pagesSaved == 0) {
+            composer_.Discard();
+            return Failure(SaveStatus::NoPages, kNoPageError);
+        }
+        pdf = composer_.Finish();
+    } catch (const PageImageError& error) {
+        composer_.Discard();
+        return Failure(SaveStatus::PageUnreadable, std::string(kPageUnreadable) + " " + error.file());
+    } catch (const std::exception& error) {
+        composer_.Discard();
+        return Failure(SaveStatus::ComposeFailed, error.what());
+    }
+    return Publish(pdf, target, std::move(result));
+}
+
+SaveResult ChartSaver::Publish(const std::string& pdf, const Target& target, SaveResult result)
+{
+    const PublishOutcome outcome = PublishChart(ToPath(target.folder), target.chartName, pdf,
+                                                !settings_.WriteInhibit, hooks_);
+    switch (outcome.status) {
+    case PublishStatus::Published:
+        return result;
+    case PublishStatus::AlreadyExists:
+        // Another save put the chart there while this one was composing.
+        questions_.NotOverwrite(target.chartName);
+        errorLog_.addLine(ErrorLogLine(target.folder, target.chartName));
+        result.status = SaveStatus::NotOverwritten;
+        result.message = target.chartName;
+        break;
+    case PublishStatus::CannotReplace:
+        questions_.NotMakeFolder(target.chartName);
+        result.status = SaveStatus::ChartNotReplaceable;
+        result.message = target.chartName + ": " + outcome.detail;
+        break;
+    case PublishStatus::CannotCreate:
+    case PublishStatus::WriteFailed:
+    case PublishStatus::VerifyFailed:
+        questions_.NotMakeFolder(target.chartName);
+        result.status = SaveStatus::WriteFailed;
+        result.message = target.chartName + ": " + outcome.detail;
+        break;
+    }
+    result.pagesSaved = 0;
+    return result;
+}
+
+void ChartSaver::Finish(SaveResult& result, const Target& target)
+{
+    if (settings_.FolderClear) {
+        result.clearing = ClearScannerFolder(settings_, questions_, remover_);
+        result.scannerFolderCleared = !result.clearing.refused;
+    }
+    result.saveLogLine = SaveLogLine(target.patient, target.folder, target.chartName);
+    saveLog_.addLine(result.saveLogLine);
+    saveLog_.setModified(true);
+    result.message = kSavedMessage;
+}
+
+} // namespace quillora::save

@@ -1,0 +1,107 @@
+#include "app/save/ChartFile.h"
+
+#include "SaveFakes.h"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace quillora::save;
+using namespace quillora::save::test;
+namespace fs = std::filesystem;
+
+TEST(PublishChart, WritesTheBytesUnderTheNameAndNothingElse)
+{
+    TempFolder tmp("publish");
+    const auto outcome = PublishChart(tmp.path, "HP_1_0.pdf", "%PDF chart", false);
+    ASSERT_TRUE(outcome.ok()) << outcome.detail;
+    EXPECT_EQ(ReadFile(tmp.path / "HP_1_0.pdf"), "%PDF chart");
+    EXPECT_EQ(FolderEntries(tmp.path), (std::vector<std::string>{"HP_1_0.pdf"}));
+}
+
+TEST(PublishChart, NeverReplacesWithoutPermission)
+{
+    TempFolder tmp("noreplace");
+    WriteFile(tmp.path / "HP_1_0.pdf", "old");
+    EXPECT_EQ(PublishChart(tmp.path, "HP_1_0.pdf", "new", false).status, PublishStatus::AlreadyExists);
+    EXPECT_EQ(ReadFile(tmp.path / "HP_1_0.pdf"), "old");
+    EXPECT_EQ(FolderEntries(tmp.path).size(), 1u);
+
+    ASSERT_TRUE(PublishChart(tmp.path, "HP_1_0.pdf", "new", true).ok());
+    EXPECT_EQ(ReadFile(tmp.path / "HP_1_0.pdf"), "new");
+    EXPECT_EQ(FolderEntries(tmp.path).size(), 1u);
+}
+
+TEST(PublishChart, FolderOfTheNameCannotBeReplaced)
+{
+    TempFolder tmp("dir");
+    fs::create_directories(tmp.path / "HP_1_0.pdf" / "inside");
+    EXPECT_EQ(PublishChart(tmp.path, "HP_1_0.pdf", "new", true).status, PublishStatus::CannotReplace);
+    EXPECT_EQ(FolderEntries(tmp.path), (std::vector<std::string>{"HP_1_0.pdf"}));
+}
+
+TEST(PublishChart, FolderBelowAFileCannotTakeTheTemporaryFile)
+{
+    TempFolder tmp("below");
+    WriteFile(tmp.path / "plain", "x");
+    EXPECT_EQ(PublishChart(tmp.path / "plain", "HP_1_0.pdf", "new", true).status,
+              PublishStatus::CannotCreate);
+}
+
+TEST(PublishChart, DamagedWriteIsCaughtByTheReadBack)
+{
+    TempFolder tmp("verify");
+    WriteFile(tmp.path / "HP_1_0.pdf", "old");
+    PublishHooks hooks;
+    hooks.afterWrite = [](const fs::path& file) { WriteFile(file, "%PDF chorT"); };
+    EXPECT_EQ(PublishChart(tmp.path, "HP_1_0.pdf", "%PDF chart", true, hooks).status,
+              PublishStatus::VerifyFailed);
+    hooks.afterWrite = [](const fs::path& file) { WriteFile(file, "%PDF"); };
+    EXPECT_EQ(PublishChart(tmp.path, "HP_1_0.pdf", "%PDF chart", true, hooks).status,
+              PublishStatus::VerifyFailed);
+    EXPECT_EQ(ReadFile(tmp.path / "HP_1_0.pdf"), "old");
+    EXPECT_EQ(FolderEntries(tmp.path).size(), 1u);
+}
+
+// A file-size limit makes the write fail part way, as a full disk does.
+TEST(PublishChart, FailingWriteLeavesTheOldChartAndNoTemporaryFile)
+{
+    TempFolder tmp("fsize");
+    WriteFile(tmp.path / "HP_1_0.pdf", "old");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const auto outcome = PublishChart(tmp.path, "HP_1_0.pdf", std::string(100000, 'x'), true);
+        ::_exit(static_cast<int>(outcome.status));
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), static_cast<int>(PublishStatus::WriteFailed));
+    EXPECT_EQ(ReadFile(tmp.path / "HP_1_0.pdf"), "old");
+    EXPECT_EQ(FolderEntries(tmp.path), (std::vector<std::string>{"HP_1_0.pdf"}));
+}
+
+TEST(PublishChart, OfTwoConcurrentSavesWithoutReplacingExactlyOneWins)
+{
+    TempFolder tmp("race");
+    for (int round = 0; round < 20; ++round) {
+        const std::string name = "HP_" + std::to_string(round) + "_0.pdf";
+        PublishOutcome first, second;
+        std::thread a([&] { first = PublishChart(tmp.path, name, "first", false); });
+        std::thread b([&] { second = PublishChart(tmp.path, name, "second", false); });
+        a.join();
+        b.join();
+        EXPECT_NE(first.ok(), second.ok());
+        const auto& loser = first.ok() ? second : first;
+        EXPECT_EQ(loser.status, PublishStatus::AlreadyExists);
+        EXPECT_EQ(ReadFile(tmp.path / name), first.ok() ? "first" : "second");
+    }
+    EXPECT_EQ(FolderEntries(tmp.path).size(), 20u);
+}

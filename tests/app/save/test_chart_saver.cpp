@@ -1,0 +1,288 @@
+#include "app/save/ChartSaver.h"
+
+#include "SaveFakes.h"
+#include "app/save/ChartName.h"
+#include "archive/TDirFile.h"
+#include "logs/ChartLog.h"
+#include "settings/TRegistory.h"
+
+#include <gtest/gtest.h>
+
+using namespace quillora;
+using namespace quillora::save;
+using namespace quillora::save::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+const LocalDateTime kNow{2024, 3, 7, 9, 8, 7};
+
+class SaverTest : public ::testing::Test {
+protected:
+    TempFolder tmp{"saver"};
+    fs::path scan = tmp.path / "scan";
+    fs::path base = tmp.path / "charts";
+    fs::path folder = base / "00" / "01" / "23" / "45";
+    TRegistory settings;
+    TDirFile dirFile;
+    FakeComposer composer;
+    RecordingQuestions questions;
+    ChartLog saveLog, errorLog;
+    ChartSaver saver{settings, dirFile, composer, questions, saveLog, errorLog, [] { return kNow; }};
+
+    void SetUp() override
+    {
+        fs::create_directories(scan);
+        fs::create_directories(base);
+        settings.ScannerDir = scan.string();
+        settings.Target = base.string();
+        settings.HPCode = "0012";
+    }
+
+    SavePage Page(const std::string& name, std::optional<std::vector<std::string>> note = std::nullopt,
+                  std::string title = {})
+    {
+        WriteFile(scan / name, "image " + name);
+        return {(scan / name).string(), std::move(note), std::move(title)};
+    }
+
+    SaveRequest Request(std::vector<SavePage> pages, std::string patient = "12345", std::string serial = "0")
+    {
+        return {std::move(patient), std::move(serial), std::move(pages)};
+    }
+
+    std::string ChartName() const { return "HP0012_12345_0_2024_3_7.pdf"; }
+    fs::path Chart() const { return folder / ChartName(); }
+};
+
+struct InputCase {
+    const char* patient;
+    const char* serial;
+    SaveStatus status;
+    const char* message;
+};
+
+class SaverInputTest : public SaverTest, public ::testing::WithParamInterface<InputCase> {};
+
+TEST_P(SaverInputTest, RefusesBadNumbersBeforeTouchingAnything)
+{
+    const auto result = saver.Save(Request({Page("1.jpg"), Page("2.jpg")}, GetParam().patient, GetParam().serial));
+    EXPECT_EQ(result.status, GetParam().status);
+    EXPECT_EQ(result.message, GetParam().message);
+    EXPECT_TRUE(result.isInputError());
+    EXPECT_FALSE(fs::exists(base / "00"));
+    EXPECT_TRUE(saveLog.empty());
+    EXPECT_EQ(FolderEntries(scan).size(), 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, SaverInputTest,
+    ::testing::Values(InputCase{"0", "0", SaveStatus::InvalidPatient, kPatientError},
+                      InputCase{"100000000", "0", SaveStatus::InvalidPatient, kPatientError},
+                      InputCase{"-1", "0", SaveStatus::InvalidPatient, kPatientError},
+                      InputCase{"12a", "0", SaveStatus::InvalidPatient, kPatientError},
+                      InputCase{"", "0", SaveStatus::InvalidPatient, kPatientError},
+                      InputCase{"12345", "1000", SaveStatus::InvalidSerial, kSerialError},
+                      InputCase{"12345", "-1", SaveStatus::InvalidSerial, kSerialError},
+                      InputCase{"12a", "-1", SaveStatus::InvalidPatient, kPatientError}));
+
+TEST_F(SaverTest, SavesComposedPagesAndRecordsTheLogLine)
+{
+    settings.FolderClear = false;
+    const auto result = saver.Save(Request({Page("1.jpg", std::vector<std::string>{"not saved"}),
+                                            Page("2.jpg", std::vector<std::string>{"a", "b"}, "検査"),
+                                            Page("3.jpg", std::vector<std::string>{}),
+                                            Page("4.jpg", std::nullopt, "処方")},
+                                           "12345", "007"));
+    ASSERT_TRUE(result.saved()) << result.message;
+    EXPECT_EQ(result.message, kSavedMessage);
+    EXPECT_EQ(result.chartName, "HP0012_12345_7_2024_3_7.pdf");
+    ASSERT_EQ(composer.pages.size(), 3u);
+    EXPECT_EQ(fs::path(composer.pages[0].file).filename(), "2.jpg");
+    EXPECT_EQ(composer.pages[0].note, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(composer.pages[0].titles, (std::vector<std::string>{"検査"}));
+    EXPECT_TRUE(composer.pages[1].note.has_value());
+    EXPECT_TRUE(composer.pages[1].titles.empty());
+    EXPECT_FALSE(composer.pages[2].note.has_value());
+    EXPECT_EQ(composer.creation, kNow);
+    EXPECT_EQ(composer.setup.pdfWidth, 700);
+    EXPECT_EQ(ReadFile(folder / result.chartName).substr(0, 9), "%PDF-fake");
+    EXPECT_EQ(saveLog.lines(), (std::vector<std::string>{"12345," + (folder / result.chartName).string()}));
+    EXPECT_TRUE(saveLog.isModified());
+    EXPECT_FALSE(result.scannerFolderCleared);
+    EXPECT_EQ(FolderEntries(scan).size(), 4u);
+    EXPECT_EQ(questions.progress.front(), kWaitMessage);
+    EXPECT_EQ(questions.progress.size(), 4u);
+}
+
+TEST_F(SaverTest, FirstPageRuleAndFirstPageSetting)
+{
+    EXPECT_EQ(saver.Save(Request({Page("1.jpg")})).status, SaveStatus::FirstPageOnly);
+    settings.FirstPage = true;
+    settings.FolderClear = false;
+    ASSERT_TRUE(saver.Save(Request({Page("1.jpg")})).saved());
+    EXPECT_EQ(composer.pages.size(), 1u);
+}
+
+TEST_F(SaverTest, ClearsTheScannerFolderOnlyAfterASave)
+{
+    WriteFile(scan / ".keep", "x");
+    fs::create_directory(scan / "sub");
+    const auto result = saver.Save(Request({Page("1.jpg"), Page("2.jpg")}));
+    ASSERT_TRUE(result.saved());
+    EXPECT_TRUE(result.scannerFolderCleared);
+    EXPECT_EQ(FolderEntries(scan), (std::vector<std::string>{".keep", "sub"}));
+}
+
+TEST_F(SaverTest, ScannerFolderThatIsTheArchiveBaseIsNotCleared)
+{
+    settings.ScannerDir = base.string();
+    WriteFile(base / "1.jpg", "x");
+    WriteFile(base / "2.jpg", "x");
+    const auto result = saver.Save(Request({{(base / "1.jpg").string(), {}, {}}, {(base / "2.jpg").string(), {}, {}}}));
+    ASSERT_TRUE(result.saved());
+    EXPECT_FALSE(result.scannerFolderCleared);
+    EXPECT_TRUE(result.clearing.refused);
+    EXPECT_TRUE(fs::exists(base / "1.jpg"));
+}
+
+TEST_F(SaverTest, InhibitedOverwriteLogsAndLeavesTheOldChart)
+{
+    fs::create_directories(folder);
+    WriteFile(Chart(), "old chart");
+    const auto result = saver.Save(Request({Page("1.jpg"), Page("2.jpg")}));
+    EXPECT_EQ(result.status, SaveStatus::NotOverwritten);
+    EXPECT_EQ(questions.notOverwrite, (std::vector<std::string>{ChartName()}));
+    EXPECT_EQ(errorLog.lines(), (std::vector<std::string>{Chart().string() + " OverWrite Error"}));
+    EXPECT_EQ(ReadFile(Chart()), "old chart");
+    EXPECT_TRUE(composer.pages.empty());
+    EXPECT_TRUE(saveLog.empty());
+    EXPECT_EQ(FolderEntries(scan).size(), 2u);
+}
+
+TEST_F(SaverTest, AllowedOverwriteReplacesTheOldChartWithoutErrorLine)
+{
+    settings.WriteInhibit = false;
+    fs::create_directories(folder);
+    WriteFile(Chart(), "old chart");
+    ASSERT_TRUE(saver.Save(Request({Page("1.jpg"), Page("2.jpg")})).saved());
+    EXPECT_EQ(ReadFile(Chart()).substr(0, 9), "%PDF-fake");
+    EXPECT_TRUE(errorLog.empty());
+}
+
+TEST_F(SaverTest, FolderThatCannotBeMadeIsReported)
+{
+    WriteFile(tmp.path / "file", "x");
+    settings.Target = (tmp.path / "file").string();
+    const auto result = saver.Save(Request({Page("1.jpg"), Page("2.jpg")}));
+    EXPECT_EQ(result.status, SaveStatus::FolderNotMade);
+    ASSERT_EQ(questions.notMakeFolder.size(), 1u);
+    EXPECT_EQ(questions.notMakeFolder[0], (tmp.path / "file" / "00" / "01" / "23" / "45").string());
+}
+
+TEST_F(SaverTest, ChartNameTakenByAFolderIsReportedBeforeComposing)
+{
+    settings.WriteInhibit = false;
+    fs::create_directories(Chart() / "x");
+    const auto result = saver.Save(Request({Page("1.jpg"), Page("2.jpg")}));
+    EXPECT_EQ(result.status, SaveStatus::ChartNotReplaceable);
+    EXPECT_EQ(questions.notMakeFolder, (std::vector<std::string>{ChartName()}));
+    EXPECT_TRUE(composer.pages.empty());
+}
+
+TEST_F(SaverTest, MissingPagesAreSkippedAndNoPageAtAllFails)
+{
+    settings.FolderClear = false;
+    auto pages = std::vector<SavePage>{Page("1.jpg"), Page("2.jpg"), Page("3.jpg")};
+    fs::remove(scan / "2.jpg");
+    ASSERT_TRUE(saver.Save(Request(pages)).saved());
+    EXPECT_EQ(composer.pages.size(), 1u);
+
+    settings.WriteInhibit = false;
+    fs::remove(scan / "3.jpg");
+    const auto result = saver.Save(Request(pages));
+    EXPECT_EQ(result.status, SaveStatus::NoPages);
+    EXPECT_EQ(result.message, kNoPageError);
+    EXPECT_EQ(saveLog.lines().size(), 1u);
+}
+
+TEST_F(SaverTest, EmptyPageListWithFirstPageOnFailsWithoutPages)
+{
+    settings.FirstPage = true;
+    const auto result = saver.Save(Request({}));
+    EXPECT_EQ(result.status, SaveStatus::NoPages);
+    EXPECT_EQ(result.message, kNoPageError);
+    EXPECT_FALSE(fs::exists(Chart()));
+    EXPECT_TRUE(saveLog.empty());
+}
+
+TEST_F(SaverTest, UndecodablePageRefusesTheSaveNamingTheFile)
+{
+    const auto pages = std::vector<SavePage>{Page("1.jpg"), Page("2.jpg"), Page("3.jpg")};
+    composer.undecodable.insert(pages[2].FileName);
+    const auto result = saver.Save(Request(pages));
+    EXPECT_EQ(result.status, SaveStatus::PageUnreadable);
+    EXPECT_NE(result.message.find(pages[2].FileName), std::string::npos);
+    EXPECT_TRUE(FolderEntries(folder).empty());
+    EXPECT_EQ(FolderEntries(scan).size(), 3u);
+    EXPECT_FALSE(composer.open);
+}
+
+TEST_F(SaverTest, FailedCompositionKeepsTheOldChartAndTheScannerFolder)
+{
+    settings.WriteInhibit = false;
+    fs::create_directories(folder);
+    WriteFile(Chart(), "old chart");
+    composer.failFinish = true;
+    const auto result = saver.Save(Request({Page("1.jpg"), Page("2.jpg")}));
+    EXPECT_EQ(result.status, SaveStatus::ComposeFailed);
+    EXPECT_EQ(result.message, "SaveToStream --disk full");
+    EXPECT_EQ(FolderEntries(folder), (std::vector<std::string>{ChartName()}));
+    EXPECT_EQ(ReadFile(Chart()), "old chart");
+    EXPECT_EQ(FolderEntries(scan).size(), 2u);
+    EXPECT_TRUE(saveLog.empty());
+}
+
+TEST_F(SaverTest, FailedVerificationKeepsTheOldChartAndTheScannerFolder)
+{
+    settings.WriteInhibit = false;
+    fs::create_directories(folder);
+    WriteFile(Chart(), "old chart");
+    saver.SetPublishHooks({[](const fs::path& file) { WriteFile(file, "garbage"); }});
+    const auto result = saver.Save(Request({Page("1.jpg"), Page("2.jpg")}));
+    EXPECT_EQ(result.status, SaveStatus::WriteFailed);
+    EXPECT_EQ(questions.notMakeFolder, (std::vector<std::string>{ChartName()}));
+    EXPECT_EQ(FolderEntries(folder), (std::vector<std::string>{ChartName()}));
+    EXPECT_EQ(ReadFile(Chart()), "old chart");
+    EXPECT_EQ(FolderEntries(scan).size(), 2u);
+}
+
+TEST_F(SaverTest, ChartAppearingDuringCompositionIsNotOverwritten)
+{
+    // Another workstation finishes the same chart while this one writes its bytes.
+    saver.SetPublishHooks({[this](const fs::path&) { WriteFile(Chart(), "other"); }});
+    const auto result = saver.Save(Request({Page("1.jpg"), Page("2.jpg")}));
+    EXPECT_EQ(result.status, SaveStatus::NotOverwritten);
+    EXPECT_EQ(ReadFile(Chart()), "other");
+    EXPECT_EQ(errorLog.lines().size(), 1u);
+    EXPECT_EQ(FolderEntries(scan).size(), 2u);
+}
+
+TEST_F(SaverTest, UnsafeInstitutionCodeIsRefused)
+{
+    settings.HPCode = "../../etc";
+    const auto result = saver.Save(Request({Page("1.jpg"), Page("2.jpg")}));
+    EXPECT_EQ(result.status, SaveStatus::UnsafeInstitutionCode);
+    EXPECT_EQ(result.message, kInstitutionCodeError);
+    EXPECT_FALSE(fs::exists(base / "00"));
+}
+
+TEST_F(SaverTest, DateOffLeavesTheDateOut)
+{
+    settings.WriteDate = false;
+    settings.HPCode = "";
+    const auto result = saver.Save(Request({Page("1.jpg"), Page("2.jpg")}));
+    EXPECT_EQ(result.chartName, "HP_12345_0.pdf");
+}
+
+} // namespace

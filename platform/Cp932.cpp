@@ -59,13 +59,29 @@ std::size_t cp932CharLength(std::string_view s)
     return 1;
 }
 
+// One converter per direction and thread, reused: opening a converter costs far more than
+// converting a short text.
+IconvConverter& encoder()
+{
+    thread_local IconvConverter conv(kCp932, kUtf8);
+    conv.reset();
+    return conv;
+}
+
+IconvConverter& decoder()
+{
+    thread_local IconvConverter conv(kUtf8, kCp932);
+    conv.reset();
+    return conv;
+}
+
 } // namespace
 
 bool isCp932LeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
 
 std::string toCp932(std::string_view utf8, bool* lossy)
 {
-    IconvConverter conv(kCp932, kUtf8);
+    IconvConverter& conv = encoder();
     std::string out;
     out.reserve(utf8.size());
     bool replaced = false;
@@ -87,7 +103,7 @@ std::string toCp932(std::string_view utf8, bool* lossy)
 
 std::string fromCp932(std::string_view cp932, bool* lossy)
 {
-    IconvConverter conv(kUtf8, kCp932);
+    IconvConverter& conv = decoder();
     std::string out;
     out.reserve(cp932.size() * 3 / 2);
     bool replaced = false;
@@ -122,7 +138,7 @@ std::string_view cutCp932Bytes(std::string_view cp932, std::size_t maxBytes)
 
 std::string cutToCp932Length(std::string_view utf8, std::size_t maxBytes)
 {
-    IconvConverter conv(kCp932, kUtf8);
+    IconvConverter& conv = encoder();
     std::size_t bytes = 0;
     std::size_t pos = 0;
     std::string scratch;

@@ -100,14 +100,6 @@ std::optional<std::vector<std::uint8_t>> parseHexBytes(std::string_view list)
     return bytes;
 }
 
-RegValue stringValue(RegType type, std::string_view utf8)
-{
-    const std::string bytes = toCp932(utf8);
-    RegValue v{type, {bytes.begin(), bytes.end()}};
-    v.data.push_back(0);
-    return v;
-}
-
 // Data part after '=': a value, or nullopt for a malformed one. `deleted` marks "=-".
 std::optional<RegValue> parseData(std::string_view data, bool& deleted)
 {
@@ -120,16 +112,13 @@ std::optional<RegValue> parseData(std::string_view data, bool& deleted)
         auto text = takeQuoted(data);
         if (!text || !trim(data).empty())
             return std::nullopt;
-        return stringValue(RegType::Sz, *text);
+        return makeStringValue(RegType::Sz, toCp932(*text));
     }
     if (consumePrefix(data, "dword:")) {
         const auto value = data.size() == 8 ? parseHex(data) : std::nullopt;
         if (!value)
             return std::nullopt;
-        RegValue v{RegType::Dword, {}};
-        for (int shift = 0; shift < 32; shift += 8)
-            v.data.push_back(static_cast<std::uint8_t>(*value >> shift));
-        return v;
+        return makeDwordValue(*value);
     }
     RegType type = RegType::Binary;
     if (consumePrefix(data, "hex(")) {
@@ -153,8 +142,7 @@ std::optional<RegValue> parseData(std::string_view data, bool& deleted)
 
 void putValue(std::vector<NamedRegValue>& values, std::string name, std::optional<RegValue> value)
 {
-    const auto it = std::find_if(values.begin(), values.end(),
-                                 [&](const NamedRegValue& v) { return equalsIgnoringAsciiCase(v.name, name); });
+    const auto it = findRegValue(values, name);
     if (!value) {
         if (it != values.end())
             values.erase(it);

@@ -14,6 +14,7 @@
 // skipped (its value reads as missing), sections of other keys are ignored.
 #include "platform/RegistryValue.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,5 +30,13 @@ std::vector<NamedRegValue> parseRegEdit(std::string_view text, std::string_view 
 std::string formatRegEdit(std::string_view keyName, const std::vector<NamedRegValue>& values);
 
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
+// The value of that name (compared as the registry does), or values.end().
+template <class Values> // std::vector<NamedRegValue>, const or not
+auto findRegValue(Values& values, std::string_view name)
+{
+    return std::find_if(values.begin(), values.end(),
+                        [&](const NamedRegValue& v) { return equalsIgnoringAsciiCase(v.name, name); });
+}
 
 } // namespace quillora::platform

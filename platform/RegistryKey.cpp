@@ -115,8 +115,7 @@ RegistryKey::~RegistryKey()
 
 std::optional<RegValue> RegistryKey::Read(std::string_view name) const
 {
-    const auto it = std::find_if(values_.begin(), values_.end(),
-                                 [&](const NamedRegValue& v) { return equalsIgnoringAsciiCase(v.name, name); });
+    const auto it = findRegValue(values_, name);
     if (it == values_.end())
         return std::nullopt;
     return it->value;
@@ -124,8 +123,7 @@ std::optional<RegValue> RegistryKey::Read(std::string_view name) const
 
 void RegistryKey::Write(std::string_view name, RegValue value)
 {
-    const auto it = std::find_if(values_.begin(), values_.end(),
-                                 [&](const NamedRegValue& v) { return equalsIgnoringAsciiCase(v.name, name); });
+    const auto it = findRegValue(values_, name);
     if (it != values_.end())
         it->value = std::move(value);
     else
@@ -135,17 +133,12 @@ void RegistryKey::Write(std::string_view name, RegValue value)
 
 void RegistryKey::WriteDword(std::string_view name, std::uint32_t value)
 {
-    RegValue v{RegType::Dword, {}};
-    for (int shift = 0; shift < 32; shift += 8)
-        v.data.push_back(static_cast<std::uint8_t>(value >> shift));
-    Write(name, std::move(v));
+    Write(name, makeDwordValue(value));
 }
 
 void RegistryKey::WriteString(std::string_view name, std::string_view cp932Text)
 {
-    RegValue v{RegType::Sz, {cp932Text.begin(), cp932Text.end()}};
-    v.data.push_back(0);
-    Write(name, std::move(v));
+    Write(name, makeStringValue(RegType::Sz, cp932Text));
 }
 
 void RegistryKey::WriteBinary(std::string_view name, std::span<const std::uint8_t> bytes)

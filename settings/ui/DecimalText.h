@@ -1,0 +1,41 @@
+#pragma once
+// Reading a number typed into an edit field. Header-only and free of Qt so that the settings
+// dialogs and the chart lookup read numbers by one rule.
+#include <charconv>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace quillora::settings_ui {
+
+// The decimal integer in `text`: optional blanks around it, an optional sign, then digits only.
+// Anything else (empty, letters, a fraction, a value beyond 64 bits) is no integer.
+inline std::optional<std::int64_t> ParseDecimalInteger(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    if (text.front() == '+') {
+        text.remove_prefix(1);
+        if (text.empty() || text.front() == '-')
+            return std::nullopt;
+    }
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+// The integer in `text` when it lies in [low, high], else nothing.
+inline std::optional<std::int64_t> ParseIntegerInRange(std::string_view text, std::int64_t low,
+                                                       std::int64_t high)
+{
+    const auto value = ParseDecimalInteger(text);
+    if (!value || *value < low || *value > high)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace quillora::settings_ui

@@ -1,0 +1,43 @@
+#include "settings/ui/WindowShape.h"
+
+#include <QDialog>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace quillora::settings_ui {
+
+QStatusBar* MakeSimpleStatusBar(QWidget* parent)
+{
+    auto* bar = new QStatusBar(parent);
+    bar->setObjectName("StatusBar1");
+    bar->setSizeGripEnabled(false);
+    return bar;
+}
+
+QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton* button : buttons) {
+        button->setAutoDefault(false);
+        row->addWidget(button);
+    }
+    return row;
+}
+
+void ShapeFixedDialog(QDialog& dialog, const QSize& clientSize, QLayout* body,
+                      QStatusBar* statusBar)
+{
+    auto* outer = new QVBoxLayout(&dialog);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    body->setContentsMargins(6, 6, 6, 6);
+    outer->addLayout(body, 1);
+    outer->addWidget(statusBar);
+    dialog.setFixedSize(clientSize);
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+} // namespace quillora::settings_ui

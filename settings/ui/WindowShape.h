@@ -1,0 +1,40 @@
+#pragma once
+// Small helpers that give the settings dialogs their common shape: a fixed client size, a
+// title bar with only the close box, a body above a one-panel status bar.
+#include <QHBoxLayout>
+#include <QString>
+#include <QWidget>
+#include <initializer_list>
+
+class QDialog;
+class QLayout;
+class QPushButton;
+class QSize;
+class QStatusBar;
+
+namespace quillora::settings_ui {
+
+// A child widget named like its control, so that code and tests can find it by name.
+template <typename Widget>
+Widget* NamedChild(QWidget* parent, const char* objectName, const QString& text = QString())
+{
+    Widget* widget = nullptr;
+    if constexpr (requires { Widget(text, parent); }) {
+        widget = text.isEmpty() ? new Widget(parent) : new Widget(text, parent);
+    } else {
+        widget = new Widget(parent);
+    }
+    widget->setObjectName(objectName);
+    return widget;
+}
+
+QStatusBar* MakeSimpleStatusBar(QWidget* parent);
+
+// Buttons aligned to the right in one row.
+QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons);
+
+// Puts `body` above `statusBar`, fixes the client size and leaves only the close box.
+void ShapeFixedDialog(QDialog& dialog, const QSize& clientSize, QLayout* body,
+                      QStatusBar* statusBar);
+
+} // namespace quillora::settings_ui

@@ -1,0 +1,173 @@
+// The checks of both settings dialogs, without any window.
+#include "settings/TRegistory.h"
+#include "settings/ui/DecimalText.h"
+#include "settings/ui/InstitutionCode.h"
+#include "settings/ui/PdfOutSetLogic.h"
+#include "settings/ui/ReadSetLogic.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace quillora::settings_ui;
+
+namespace {
+
+struct IntegerCase {
+    const char* text;
+    std::optional<std::int64_t> value;
+};
+
+class DecimalTextTest : public testing::TestWithParam<IntegerCase> {};
+
+TEST_P(DecimalTextTest, ReadsOnlyPlainDecimalIntegers)
+{
+    EXPECT_EQ(ParseDecimalInteger(GetParam().text), GetParam().value) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, DecimalTextTest,
+    testing::Values(IntegerCase{"0", 0}, IntegerCase{"007", 7}, IntegerCase{" 42 ", 42},
+                    IntegerCase{"+5", 5}, IntegerCase{"-1", -1}, IntegerCase{"", std::nullopt},
+                    IntegerCase{"  ", std::nullopt}, IntegerCase{"abc", std::nullopt},
+                    IntegerCase{"1e3", std::nullopt}, IntegerCase{"0x10", std::nullopt},
+                    IntegerCase{"1.0", std::nullopt}, IntegerCase{"+-1", std::nullopt},
+                    IntegerCase{"++1", std::nullopt}, IntegerCase{"1 2", std::nullopt},
+                    IntegerCase{"99999999999999999999", std::nullopt}));
+
+TEST(InstitutionCode, RefusesSeparatorsAndCharactersFileNamesCannotHold)
+{
+    for (const char* good : {"", "0012", "A-01_x", "医院１", "ソ表"})
+        EXPECT_TRUE(IsSafeInstitutionCode(good)) << good;
+    for (const char* bad : {"12/3", "12\\3", "..\\x", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b",
+                            "a|b", "a\tb", "a\nb"})
+        EXPECT_FALSE(IsSafeInstitutionCode(bad)) << bad;
+}
+
+TEST(ReadSetCheck, AcceptsSerialNumbersFrom0To999Only)
+{
+    ReadSetValues values;
+    for (const char* good : {"0", "999", "007"}) {
+        values.VolNo = good;
+        EXPECT_EQ(CheckReadSet(values), "") << good;
+    }
+    for (const char* bad : {"1000", "-1", "abc", ""}) {
+        values.VolNo = bad;
+        EXPECT_EQ(CheckReadSet(values), kSerialNumberError) << bad;
+    }
+}
+
+TEST(ReadSetApply, ReportsAThumbnailChangeOnlyForSizeOrStretching)
+{
+    TRegistory settings;
+    ReadSetValues values = ReadSetValuesFrom(settings);
+    values.JpegType = false;
+    values.Sequence = 1;
+    values.VolNo = "12";
+    EXPECT_FALSE(ApplyReadSet(values, settings).ThumbnailsChanged);
+    EXPECT_FALSE(settings.JpegType);
+    EXPECT_EQ(settings.Sequence, 1);
+    EXPECT_EQ(settings.VolNo, "12");
+
+    values.ImSize = 3;
+    EXPECT_TRUE(ApplyReadSet(values, settings).ThumbnailsChanged);
+    EXPECT_FALSE(ApplyReadSet(values, settings).ThumbnailsChanged);
+    values.ThumbStrech = !values.ThumbStrech;
+    EXPECT_TRUE(ApplyReadSet(values, settings).ThumbnailsChanged);
+}
+
+TEST(ReadSetValues, BringsStoredIndexesIntoTheirItems)
+{
+    TRegistory settings;
+    settings.ImSize = 9;
+    settings.Sequence = -3;
+    const ReadSetValues values = ReadSetValuesFrom(settings);
+    EXPECT_EQ(values.ImSize, 4);
+    EXPECT_EQ(values.Sequence, 0);
+}
+
+// A valid starting point; each case spoils it in one or more ways.
+PdfOutValues ValidPdfOut()
+{
+    PdfOutValues values;
+    values.Target = "/existing";
+    values.PageHeightText = "1000";
+    values.PageWidthText = "700";
+    values.HPCode = "0012";
+    return values;
+}
+
+bool OnlyExistingFolder(std::string_view path) { return path == "/existing"; }
+
+struct PdfOutCase {
+    const char* name;
+    std::function<void(PdfOutValues&)> spoil;
+    const char* message;
+};
+
+class PdfOutCheckTest : public testing::TestWithParam<PdfOutCase> {};
+
+TEST_P(PdfOutCheckTest, ReportsTheFirstFailingCheck)
+{
+    PdfOutValues values = ValidPdfOut();
+    GetParam().spoil(values);
+    PageSize size;
+    EXPECT_EQ(CheckPdfOutSet(values, size, OnlyExistingFolder), GetParam().message);
+}
+
+const std::string k11(11, 'a');
+const std::string k10(10, 'a');
+const std::string kSixWide = "あいうえおか"; // 12 bytes in code page 932
+const std::string kFiveWide = "あいうえお";  // 10 bytes
+
+INSTANTIATE_TEST_SUITE_P(Checks, PdfOutCheckTest, testing::Values(
+    PdfOutCase{"Valid", [](PdfOutValues&) {}, ""},
+    PdfOutCase{"MissingBase", [](PdfOutValues& v) { v.Target = "/missing"; }, "ベースフォルダーエラー"},
+    PdfOutCase{"BaseBeforeLevels", [](PdfOutValues& v) { v.Target = ""; v.Levels[0].Front = k11; },
+               "ベースフォルダーエラー"},
+    PdfOutCase{"Level1Back11", [](PdfOutValues& v) { v.Levels[0].Back = k11; }, "フォルダー１サイズエラー"},
+    PdfOutCase{"Level1Wide12Bytes", [](PdfOutValues& v) { v.Levels[0].Front = kSixWide; },
+               "フォルダー１サイズエラー"},
+    PdfOutCase{"Level1Wide10Bytes", [](PdfOutValues& v) { v.Levels[0].Front = kFiveWide; }, ""},
+    PdfOutCase{"Level2Front11", [](PdfOutValues& v) { v.Levels[1].Front = k11; }, "フォルダー２サイズエラー"},
+    PdfOutCase{"Level3Front11", [](PdfOutValues& v) { v.Levels[2].Front = k11; }, "フォルダー３サイズエラー"},
+    PdfOutCase{"Level3Front10", [](PdfOutValues& v) { v.Levels[2].Front = k10; }, ""},
+    PdfOutCase{"Level4Back11", [](PdfOutValues& v) { v.Levels[3].Back = k11; }, "フォルダー４サイズエラー"},
+    PdfOutCase{"LowerLevelFirst", [](PdfOutValues& v) { v.Levels[3].Back = k11; v.Levels[1].Front = k11; },
+               "フォルダー２サイズエラー"},
+    PdfOutCase{"LevelsBeforeSize", [](PdfOutValues& v) { v.Levels[3].Back = k11; v.PageHeightText = ""; },
+               "フォルダー４サイズエラー"},
+    PdfOutCase{"HeightEmptyBeforeWidth", [](PdfOutValues& v) { v.PageHeightText = ""; v.PageWidthText = "x"; },
+               "縦:数値エラー"},
+    PdfOutCase{"HeightBeyond32Bits", [](PdfOutValues& v) { v.PageHeightText = "2147483648"; }, "縦:数値エラー"},
+    PdfOutCase{"WidthText", [](PdfOutValues& v) { v.PageWidthText = "7O0"; }, "横:数値エラー"},
+    PdfOutCase{"Height99", [](PdfOutValues& v) { v.PageHeightText = "99"; }, "縦か横のサイズが少ないエラー"},
+    PdfOutCase{"Width99", [](PdfOutValues& v) { v.PageWidthText = "99"; }, "縦か横のサイズが少ないエラー"},
+    PdfOutCase{"Both100", [](PdfOutValues& v) { v.PageHeightText = "100"; v.PageWidthText = "100"; }, ""},
+    PdfOutCase{"NoUpperLimit", [](PdfOutValues& v) { v.PageHeightText = "100000"; }, ""},
+    PdfOutCase{"CodeWithSlash", [](PdfOutValues& v) { v.HPCode = "00/12"; }, kInstitutionCodeError},
+    PdfOutCase{"SizeBeforeCode", [](PdfOutValues& v) { v.HPCode = "a\\b"; v.PageWidthText = "10"; },
+               "縦か横のサイズが少ないエラー"}),
+    [](const testing::TestParamInfo<PdfOutCase>& info) { return std::string(info.param.name); });
+
+TEST(PdfOutCheck, KeepsTheNumbersParsedBeforeALaterFailure)
+{
+    PdfOutValues values = ValidPdfOut();
+    values.PageHeightText = "500";
+    values.PageWidthText = "50";
+    PageSize size{1, 2};
+    EXPECT_EQ(CheckPdfOutSet(values, size, OnlyExistingFolder), "縦か横のサイズが少ないエラー");
+    EXPECT_EQ(size.Height, 500);
+    EXPECT_EQ(size.Width, 50);
+}
+
+TEST(PdfOutValues, BringsStoredQualityIntoRange)
+{
+    TRegistory settings;
+    settings.Quality = 20;
+    EXPECT_EQ(PdfOutValuesFrom(settings).Quality, 50);
+    settings.Quality = 150;
+    EXPECT_EQ(PdfOutValuesFrom(settings).Quality, 100);
+    settings.Quality = 77;
+    EXPECT_EQ(PdfOutValuesFrom(settings).Quality, 77);
+}
+
+} // namespace

@@ -23,8 +23,11 @@ std::string FormatReal(double value)
 
 std::string FormatCoord(float value)
 {
-    const long double scaled = std::trunc(static_cast<long double>(value) * 100.0L + 0.5L);
-    return FormatReal(static_cast<double>(scaled / 100.0L));
+    // Halves round away from zero for positive values and toward zero for negative ones
+    // (12.375 -> 12.38, -1.125 -> -1.12); whole numbers stay whole (-300 -> -300).
+    const long double hundredths = static_cast<long double>(value) * 100.0L;
+    const long double rounded = std::floor(hundredths + 0.5L);
+    return FormatReal(static_cast<double>(rounded / 100.0L));
 }
 
 std::string PdfDateString(const TPdfDateTime& moment)

@@ -13,8 +13,8 @@ std::string FormatInt(std::int64_t value);
 // magnitudes, no trailing zeros, no decimal point for whole numbers, '.' as separator.
 std::string FormatReal(double value);
 
-// Number text for content-stream operators: rounded to two decimals, where a half rounds
-// toward zero for negative values (truncate(v * 100 + 0.5) / 100).
+// Number text for content-stream operators: rounded to two decimals; a half rounds up for
+// positive values and toward zero for negative values.
 std::string FormatCoord(float value);
 
 // "D:YYYYMMDDHHMMSS", local time, no time zone.

@@ -35,8 +35,9 @@ TDeleteWarningForm::TDeleteWarningForm(QWidget* owner) : WarningDialog(owner, 33
     addWidget(FileDirLabel);
 
     addLine(QStringLiteral(u"削除してよいですか？"));
-    addButton(QStringLiteral("Ok"), QStringLiteral("OkButton"), Accepted)->setDefault(true);
-    addButton(QStringLiteral("Cancel"), QStringLiteral("CancelButton"), Rejected);
+    addButton(QStringLiteral("Ok"), QStringLiteral("OkButton"), Accepted);
+    // Return alone must never empty a folder: the default answer is the refusal.
+    addButton(QStringLiteral("Cancel"), QStringLiteral("CancelButton"), Rejected)->setDefault(true);
 }
 
 bool TDeleteWarningForm::Confirm(const QString& scannerFolder)

@@ -125,6 +125,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ConfirmCase{"Closed", [] { closeNextModal(); }, false},
                       ConfirmCase{"Escape",
                                   [] { onNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Escape); }); },
+                                  false},
+                      ConfirmCase{"Return",
+                                  [] { onNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Return); }); },
                                   false}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -2,6 +2,7 @@
 
 #include "app/intake/FolderListing.h"
 #include "app/save/ChartName.h"
+#include "app/save/PathBuilderSetup.h"
 #include "archive/TDirFile.h"
 #include "logs/ChartLog.h"
 #include "settings/TRegistory.h"
@@ -91,16 +92,7 @@ std::optional<SaveResult> ChartSaver::CheckInput(const SaveRequest& request, Tar
 // deleted here: it stays until the new one is on disk and verified.
 std::optional<SaveResult> ChartSaver::PrepareFolder(Target& target)
 {
-    dirFile_.SetNumber(target.patient);
-    dirFile_.BaseFolder = settings_.Target;
-    dirFile_.L1Front = settings_.L1Front;
-    dirFile_.L2Front = settings_.L2Front;
-    dirFile_.L3Front = settings_.L3Front;
-    dirFile_.L4Front = settings_.L4Front;
-    dirFile_.L1Back = settings_.L1Back;
-    dirFile_.L2Back = settings_.L2Back;
-    dirFile_.L3Back = settings_.L3Back;
-    dirFile_.L4Back = settings_.L4Back;
+    ConfigurePathBuilder(dirFile_, settings_, target.patient);
     target.folder = dirFile_.FolderPath();
 
     const auto refuse = [&](SaveStatus status, const std::string& shown) {

@@ -1,0 +1,145 @@
+#include "cli/Commands.h"
+
+#include "app/compose/PdfChartComposer.h"
+#include "app/intake/IntakePlan.h"
+#include "app/save/ChartSaver.h"
+#include "archive/TDirFile.h"
+#include "cli/ExitStatus.h"
+#include "cli/SaveArguments.h"
+#include "logs/ChartLog.h"
+#include "settings/TRegistory.h"
+
+#include <iostream>
+
+namespace quillora::cli {
+namespace {
+
+using save::SaveStatus;
+
+// Warnings are printed as their windows read; clearing goes on after a file that stays.
+class ConsoleQuestions final : public save::SaveQuestions {
+public:
+    void NotOverwrite(const std::string& chartName) override
+    {
+        std::cerr << chartName << "\nファイルの上書きができません。\n";
+    }
+    void NotMakeFolder(const std::string& pathOrName) override
+    {
+        std::cerr << pathOrName << "\nファイルまたはフォルダーを作成できません。　\n"
+                  << "Diskの容量不足または書き込み不可のデバイスの可能性があります。\n"
+                  << "又は、使用中の可能性があります。\n";
+    }
+    save::DeleteChoice NotDelete(const std::string& fileName) override
+    {
+        std::cerr << fileName << "\nファイルの削除ができません。\n";
+        return save::DeleteChoice::Next;
+    }
+    bool ConfirmClearFolder(const std::string&) override { return true; }
+    void Progress(const std::string&) override {}
+};
+
+int ExitFor(SaveStatus status)
+{
+    switch (status) {
+    case SaveStatus::Saved: return kExitOk;
+    case SaveStatus::InvalidPatient: return kExitPatientNumber;
+    case SaveStatus::InvalidSerial: return kExitSerialNumber;
+    case SaveStatus::FirstPageOnly: return kExitFirstPage;
+    case SaveStatus::UnsafeInstitutionCode: return kExitInstitutionCode;
+    case SaveStatus::NotOverwritten: return kExitNotOverwritten;
+    case SaveStatus::FolderNotMade: return kExitFolderNotMade;
+    case SaveStatus::ChartNotReplaceable: return kExitNotReplaceable;
+    case SaveStatus::PageUnreadable: return kExitPageUnreadable;
+    case SaveStatus::NoPages: return kExitNoPages;
+    case SaveStatus::WriteFailed: return kExitWriteFailed;
+    case SaveStatus::ComposeFailed: return kExitComposeFailed;
+    }
+    return kExitUnexpected;
+}
+
+// The page list: the given files, or a replace-mode intake of the scanner folder.
+bool CollectPages(const SaveArguments& args, const TRegistory& settings, std::vector<std::string>& files)
+{
+    if (args.haveFiles) {
+        files = args.files;
+        return true;
+    }
+    const auto plan = intake::PlanScannerFolderIntake(settings.ScannerDir, intake::FileTypesOf(settings),
+                                                      {}, true);
+    if (!plan.ok()) {
+        std::cerr << plan.message << '\n';
+        return false;
+    }
+    files = plan.files;
+    return true;
+}
+
+bool BuildRequest(const SaveArguments& args, const std::vector<std::string>& files, save::SaveRequest& request)
+{
+    request.patientText = args.patient;
+    request.serialText = args.serial;
+    for (const auto& file : files)
+        request.pages.push_back({file, std::nullopt, {}});
+    const auto pageCount = static_cast<int>(request.pages.size());
+    for (const auto& [page, title] : args.titles) {
+        if (page > pageCount) {
+            std::cerr << "--title names page " << page << " but there are " << pageCount << " pages\n";
+            return false;
+        }
+        request.pages[page - 1].Title = title;
+    }
+    for (const auto& [page, lines] : args.notes) {
+        if (page > pageCount) {
+            std::cerr << "--note names page " << page << " but there are " << pageCount << " pages\n";
+            return false;
+        }
+        request.pages[page - 1].Note = lines;
+    }
+    return true;
+}
+
+void Report(const save::SaveResult& result, const ChartLog& errorLog)
+{
+    for (const auto& line : errorLog.lines())
+        std::cerr << line << '\n';
+    if (result.saved()) {
+        std::cout << result.saveLogLine << '\n';
+        if (result.clearing.refused)
+            std::cerr << result.clearing.message << '\n';
+        std::cerr << result.message << '\n';
+        return;
+    }
+    // The warnings already named the file or folder; other failures print their message.
+    if (result.status != SaveStatus::NotOverwritten && result.status != SaveStatus::FolderNotMade)
+        std::cerr << result.message << '\n';
+}
+
+} // namespace
+
+int RunSave(const std::vector<std::string>& words)
+{
+    const auto parsed = ParseSaveArguments(words);
+    if (!parsed.ok) {
+        std::cerr << parsed.error << "\n(see quillora-cli --help)\n";
+        return kExitUsage;
+    }
+    TRegistory settings;
+    settings.Load();
+    std::vector<std::string> files;
+    if (!CollectPages(parsed.arguments, settings, files))
+        return kExitIntake;
+    save::SaveRequest request;
+    if (!BuildRequest(parsed.arguments, files, request))
+        return kExitUsage;
+
+    TDirFile dirFile;
+    PdfChartComposer composer;
+    ConsoleQuestions questions;
+    ChartLog saveLog, errorLog;
+    save::ChartSaver saver(settings, dirFile, composer, questions, saveLog, errorLog);
+    const auto result = saver.Save(request);
+    Report(result, errorLog);
+    return ExitFor(result.status);
+}
+
+} // namespace quillora::cli

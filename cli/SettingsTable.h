@@ -1,0 +1,22 @@
+#pragma once
+// The 44 settings by name, for printing and for setting one value from a script with the
+// checks the settings dialogs make.
+#include <string>
+#include <vector>
+
+class TRegistory;
+
+namespace quillora::cli {
+
+// "Name=value" lines in the order the settings are stored.
+std::vector<std::string> FormatSettings(const TRegistory& settings);
+
+struct SettingChange {
+    bool ok = false;
+    std::string message; // why the value was refused
+};
+
+// Checks `value` for the setting `name` and stores it in `settings` when it passes.
+SettingChange SetSetting(TRegistory& settings, const std::string& name, const std::string& value);
+
+} // namespace quillora::cli

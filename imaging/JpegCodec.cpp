@@ -1,0 +1,194 @@
+#include "imaging/JpegCodec.h"
+
+#include "imaging/FileBytes.h"
+#include "imaging/ImageError.h"
+#include "imaging/ImageLimits.h"
+#include "imaging/JpegLib.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace quillora::imaging {
+namespace {
+
+constexpr const char* kFormat = "JPEG";
+
+[[noreturn]] void failDecode(const QString& fileName, const std::string& detail)
+{
+    throw ImageError(ImageError::Kind::Decode, fileName.toStdString(), kFormat, detail);
+}
+
+// Adobe CMYK JPEGs store inverted ink values; others store plain ink.
+void cmykRowToRgb(const std::uint8_t* cmyk, std::uint8_t* rgb, int width, bool inverted)
+{
+    for (int x = 0; x < width; ++x, cmyk += 4, rgb += 3) {
+        const int k = inverted ? cmyk[3] : 255 - cmyk[3];
+        for (int c = 0; c < 3; ++c) {
+            const int ink = inverted ? cmyk[c] : 255 - cmyk[c];
+            rgb[c] = static_cast<std::uint8_t>(ink * k / 255);
+        }
+    }
+}
+
+// One decode of one buffer: header first, then an optional scale and region.
+class JpegReader {
+public:
+    JpegReader(std::span<const std::uint8_t> data, const QString& fileName) : fileName_(fileName)
+    {
+        if (!jpeglib::openAndReadHeader(d_, data.data(), data.size()))
+            failDecode(fileName_, d_.error.message);
+        const bool grey = d_.info.jpeg_color_space == JCS_GRAYSCALE;
+        if (!withinImageBounds(d_.info.image_width, d_.info.image_height, grey ? 1 : 4))
+            throw ImageError(ImageError::Kind::Bounds, fileName_.toStdString(), kFormat,
+                             std::to_string(d_.info.image_width) + " x " + std::to_string(d_.info.image_height));
+    }
+
+    int width() const { return static_cast<int>(d_.info.image_width); }
+    int height() const { return static_cast<int>(d_.info.image_height); }
+
+    // Decodes the top-left maxWidth x maxHeight pixels of the image scaled by scaleNum/8.
+    QImage read(unsigned scaleNum, int maxWidth, int maxHeight)
+    {
+        chooseOutput(scaleNum);
+        if (!jpeglib::startDecompress(d_))
+            failDecode(fileName_, d_.error.message);
+        const int fullWidth = static_cast<int>(d_.info.output_width);
+        const int keepWidth = std::min(maxWidth, fullWidth);
+        const int keepHeight = std::min(maxHeight, static_cast<int>(d_.info.output_height));
+        if (keepWidth <= 0 || keepHeight <= 0)
+            failDecode(fileName_, "empty region");
+        if (keepWidth + 4 < fullWidth)
+            cropTo(keepWidth);
+
+        QImage image(keepWidth, keepHeight, grey() ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+        if (image.isNull())
+            throw ImageError(ImageError::Kind::Bounds, fileName_.toStdString(), kFormat, "out of memory");
+        readRows(image);
+        const bool wholeImage =
+            keepHeight == static_cast<int>(d_.info.output_height) && keepWidth == fullWidth;
+        if (wholeImage && !jpeglib::finishDecompress(d_))
+            failDecode(fileName_, d_.error.message);
+        if (d_.error.truncated)
+            failDecode(fileName_, "the data ends before the image does");
+        return image;
+    }
+
+private:
+    bool grey() const { return d_.info.out_color_space == JCS_GRAYSCALE; }
+    bool cmyk() const { return d_.info.out_color_space == JCS_CMYK; }
+
+    void chooseOutput(unsigned scaleNum)
+    {
+        switch (d_.info.jpeg_color_space) {
+        case JCS_GRAYSCALE: d_.info.out_color_space = JCS_GRAYSCALE; break;
+        case JCS_CMYK:
+        case JCS_YCCK: d_.info.out_color_space = JCS_CMYK; break;
+        default: d_.info.out_color_space = JCS_RGB; break;
+        }
+        d_.info.scale_num = scaleNum;
+        d_.info.scale_denom = 8;
+    }
+
+    // Upsampled chroma at the crop's right edge would be treated as the image edge; decoding a few
+    // more columns keeps every kept pixel equal to a full decode's.
+    void cropTo(int keepWidth)
+    {
+        constexpr JDIMENSION kEdgeMargin = 4;
+        JDIMENSION xoffset = 0;
+        JDIMENSION width = std::min(static_cast<JDIMENSION>(keepWidth) + kEdgeMargin, d_.info.output_width);
+        if (!jpeglib::cropColumns(d_, &xoffset, &width))
+            failDecode(fileName_, d_.error.message);
+    }
+
+    void readRows(QImage& image)
+    {
+        const int components = d_.info.output_components;
+        const std::size_t keepBytes = static_cast<std::size_t>(image.width()) * (grey() ? 1 : 3);
+        const bool direct = !cmyk() && d_.info.output_width == static_cast<JDIMENSION>(image.width());
+        std::vector<std::uint8_t> row(direct ? 0 : std::size_t{d_.info.output_width} * components);
+        for (int y = 0; y < image.height(); ++y) {
+            std::uint8_t* target = image.scanLine(y);
+            if (!jpeglib::readRow(d_, direct ? target : row.data()))
+                failDecode(fileName_, d_.error.message);
+            if (direct)
+                continue;
+            if (cmyk())
+                cmykRowToRgb(row.data(), target, image.width(), d_.info.saw_Adobe_marker);
+            else
+                std::memcpy(target, row.data(), keepBytes);
+        }
+    }
+
+    QString fileName_;
+    jpeglib::Decompressor d_;
+};
+
+unsigned scaleNumeratorFor(int width, int height, int minWidth, int minHeight)
+{
+    for (unsigned n = 1; n < 8; ++n) {
+        const long long scaledW = (static_cast<long long>(width) * n + 7) / 8;
+        const long long scaledH = (static_cast<long long>(height) * n + 7) / 8;
+        if (scaledW >= minWidth && scaledH >= minHeight)
+            return n;
+    }
+    return 8;
+}
+
+} // namespace
+
+QImage decodeJpeg(std::span<const std::uint8_t> data, const QString& fileName)
+{
+    JpegReader reader(data, fileName);
+    return reader.read(8, reader.width(), reader.height());
+}
+
+QImage decodeJpegTopLeft(std::span<const std::uint8_t> data, const QString& fileName, int width, int height)
+{
+    JpegReader reader(data, fileName);
+    return reader.read(8, width, height);
+}
+
+ScaledJpeg decodeJpegScaled(std::span<const std::uint8_t> data, const QString& fileName, int minWidth,
+                            int minHeight)
+{
+    JpegReader reader(data, fileName);
+    const QSize full(reader.width(), reader.height());
+    const unsigned n = scaleNumeratorFor(full.width(), full.height(), minWidth, minHeight);
+    return {reader.read(n, full.width(), full.height()), full};
+}
+
+QImage readJpegFile(const QString& fileName)
+{
+    return decodeJpeg(readFileBytes(fileName, kFormat), fileName);
+}
+
+QImage readJpegTopLeft(const QString& fileName, int width, int height)
+{
+    return decodeJpegTopLeft(readFileBytes(fileName, kFormat), fileName, width, height);
+}
+
+ScaledJpeg readJpegScaled(const QString& fileName, int minWidth, int minHeight)
+{
+    return decodeJpegScaled(readFileBytes(fileName, kFormat), fileName, minWidth, minHeight);
+}
+
+std::vector<std::uint8_t> encodeJpeg(const QImage& image, int quality, bool forceBaseline, const QString& fileName)
+{
+    if (image.isNull())
+        throw ImageError(ImageError::Kind::Encode, fileName.toStdString(), kFormat, "no image");
+    const QImage pixels = image.format() == QImage::Format_Grayscale8 ? image
+                                                                        : image.convertToFormat(QImage::Format_RGB888);
+    jpeglib::Compressor compressor;
+    const jpeglib::EncodeSource source{pixels.constBits(),
+                                       static_cast<std::size_t>(pixels.bytesPerLine()),
+                                       static_cast<JDIMENSION>(pixels.width()),
+                                       static_cast<JDIMENSION>(pixels.height()),
+                                       pixels.format() == QImage::Format_Grayscale8 ? 1 : 3,
+                                       std::clamp(quality, 1, 100),
+                                       forceBaseline};
+    if (!jpeglib::compressToMemory(compressor, source))
+        throw ImageError(ImageError::Kind::Encode, fileName.toStdString(), kFormat, compressor.error.message);
+    return {compressor.buffer, compressor.buffer + compressor.size};
+}
+
+} // namespace quillora::imaging

@@ -1,0 +1,136 @@
+#include "imaging/JpegLib.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <jerror.h>
+
+namespace quillora::imaging::jpeglib {
+namespace {
+
+void exitByJump(j_common_ptr info)
+{
+    auto* state = reinterpret_cast<ErrorState*>(info->err);
+    (*info->err->format_message)(info, state->message);
+    std::longjmp(state->jump, 1);
+}
+
+// Warnings never print. The ones that mean the compressed data ran out before the image did
+// (end of file, or a marker where entropy-coded data should continue) are remembered: libjpeg
+// would fill the rest of the image with grey.
+void recordWarning(j_common_ptr info, int level)
+{
+    auto* state = reinterpret_cast<ErrorState*>(info->err);
+    const int code = info->err->msg_code;
+    if (level < 0 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER))
+        state->truncated = true;
+}
+
+void installErrorState(ErrorState& state)
+{
+    jpeg_std_error(&state.manager);
+    state.manager.error_exit = exitByJump;
+    state.manager.emit_message = recordWarning;
+    state.message[0] = '\0';
+    state.truncated = false;
+}
+
+} // namespace
+
+Decompressor::Decompressor()
+{
+    std::memset(&info, 0, sizeof info);
+    installErrorState(error);
+    info.err = &error.manager;
+}
+
+Decompressor::~Decompressor()
+{
+    if (created)
+        jpeg_destroy_decompress(&info);
+}
+
+Compressor::Compressor()
+{
+    std::memset(&info, 0, sizeof info);
+    installErrorState(error);
+    info.err = &error.manager;
+}
+
+Compressor::~Compressor()
+{
+    if (created)
+        jpeg_destroy_compress(&info);
+    std::free(buffer);
+}
+
+bool openAndReadHeader(Decompressor& d, const std::uint8_t* data, std::size_t size)
+{
+    if (setjmp(d.error.jump))
+        return false;
+    jpeg_create_decompress(&d.info);
+    d.created = true;
+    jpeg_mem_src(&d.info, data, static_cast<unsigned long>(size));
+    jpeg_read_header(&d.info, TRUE);
+    return true;
+}
+
+bool startDecompress(Decompressor& d)
+{
+    if (setjmp(d.error.jump))
+        return false;
+    jpeg_start_decompress(&d.info);
+    return true;
+}
+
+bool cropColumns(Decompressor& d, JDIMENSION* xoffset, JDIMENSION* width)
+{
+    if (setjmp(d.error.jump))
+        return false;
+    jpeg_crop_scanline(&d.info, xoffset, width);
+    return true;
+}
+
+bool readRow(Decompressor& d, std::uint8_t* row)
+{
+    if (setjmp(d.error.jump))
+        return false;
+    JSAMPROW rows[1] = {row};
+    while (jpeg_read_scanlines(&d.info, rows, 1) == 0) {
+        // A suspending source would return 0; the memory source never suspends, but never spin.
+        if (d.info.output_scanline >= d.info.output_height)
+            return false;
+    }
+    return true;
+}
+
+bool finishDecompress(Decompressor& d)
+{
+    if (setjmp(d.error.jump))
+        return false;
+    jpeg_finish_decompress(&d.info);
+    return true;
+}
+
+bool compressToMemory(Compressor& c, const EncodeSource& source)
+{
+    if (setjmp(c.error.jump))
+        return false;
+    jpeg_create_compress(&c.info);
+    c.created = true;
+    jpeg_mem_dest(&c.info, &c.buffer, &c.size);
+    c.info.image_width = source.width;
+    c.info.image_height = source.height;
+    c.info.input_components = source.components;
+    c.info.in_color_space = source.components == 1 ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_set_defaults(&c.info);
+    jpeg_set_quality(&c.info, source.quality, source.forceBaseline ? TRUE : FALSE);
+    jpeg_start_compress(&c.info, TRUE);
+    while (c.info.next_scanline < c.info.image_height) {
+        JSAMPROW row[1] = {const_cast<JSAMPROW>(source.pixels + source.stride * c.info.next_scanline)};
+        jpeg_write_scanlines(&c.info, row, 1);
+    }
+    jpeg_finish_compress(&c.info);
+    return true;
+}
+
+} // namespace quillora::imaging::jpeglib

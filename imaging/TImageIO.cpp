@@ -1,0 +1,82 @@
+#include "imaging/TImageIO.h"
+
+#include "imaging/ImageError.h"
+#include "imaging/ImageFiles.h"
+#include "imaging/sane/SaneScanner.h"
+
+using quillora::imaging::ImageError;
+
+namespace {
+
+bool isFileSystemFailure(const ImageError& error)
+{
+    return error.kind() == ImageError::Kind::Open || error.kind() == ImageError::Kind::Create;
+}
+
+} // namespace
+
+void TImageIO::AttachBitmap(QImage* bitmap) { current_ = bitmap ? bitmap : &own_; }
+
+void TImageIO::ReadImageFile(const QString& fileName)
+{
+    failed_ = true;
+    try {
+        QImage image = quillora::imaging::readImageFile(fileName);
+        *current_ = std::move(image);
+        failed_ = false;
+        lastError_.clear();
+    } catch (const ImageError& error) {
+        lastError_ = QString::fromStdString(error.what());
+        if (isFileSystemFailure(error))
+            throw;
+    }
+}
+
+void TImageIO::WriteImageFile(const QString& fileName)
+{
+    failed_ = true;
+    try {
+        quillora::imaging::writeImageFile(*current_, fileName);
+        failed_ = false;
+        lastError_.clear();
+    } catch (const ImageError& error) {
+        lastError_ = QString::fromStdString(error.what());
+        if (isFileSystemFailure(error))
+            throw;
+    }
+}
+
+bool TImageIO::ChooseTwainSource()
+{
+    if (!chooser_)
+        return false;
+    try {
+        const auto sources = quillora::imaging::listSaneDevices();
+        scannerStatus_.clear();
+        const auto chosen = chooser_->chooseSource(sources, selectedSource_);
+        if (!chosen)
+            return false;
+        selectedSource_ = *chosen;
+        return true;
+    } catch (const ImageError& error) {
+        scannerStatus_ = QString::fromStdString(error.detail());
+        return false;
+    }
+}
+
+bool TImageIO::AcquireTwainImage()
+{
+    if (selectedSource_.empty()) {
+        scannerStatus_ = QStringLiteral("no scanner source chosen");
+        return false;
+    }
+    try {
+        QImage image = quillora::imaging::scanOnePage(selectedSource_, scanOptions_);
+        *current_ = std::move(image);
+        scannerStatus_.clear();
+        return true;
+    } catch (const ImageError& error) {
+        scannerStatus_ = QString::fromStdString(error.detail());
+        return false;
+    }
+}

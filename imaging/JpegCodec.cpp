@@ -148,12 +148,13 @@ QImage decodeJpegTopLeft(std::span<const std::uint8_t> data, const QString& file
     return reader.read(8, width, height);
 }
 
-ScaledJpeg decodeJpegScaled(std::span<const std::uint8_t> data, const QString& fileName, int minWidth,
-                            int minHeight)
+ScaledJpeg decodeJpegScaled(std::span<const std::uint8_t> data, const QString& fileName,
+                            const MinimumSize& minimumSize)
 {
     JpegReader reader(data, fileName);
     const QSize full(reader.width(), reader.height());
-    const unsigned n = scaleNumeratorFor(full.width(), full.height(), minWidth, minHeight);
+    const QSize minimum = minimumSize(full);
+    const unsigned n = scaleNumeratorFor(full.width(), full.height(), minimum.width(), minimum.height());
     return {reader.read(n, full.width(), full.height()), full};
 }
 
@@ -167,9 +168,9 @@ QImage readJpegTopLeft(const QString& fileName, int width, int height)
     return decodeJpegTopLeft(readFileBytes(fileName, kFormat), fileName, width, height);
 }
 
-ScaledJpeg readJpegScaled(const QString& fileName, int minWidth, int minHeight)
+ScaledJpeg readJpegScaled(const QString& fileName, const MinimumSize& minimumSize)
 {
-    return decodeJpegScaled(readFileBytes(fileName, kFormat), fileName, minWidth, minHeight);
+    return decodeJpegScaled(readFileBytes(fileName, kFormat), fileName, minimumSize);
 }
 
 std::vector<std::uint8_t> encodeJpeg(const QImage& image, int quality, bool forceBaseline, const QString& fileName)

@@ -10,6 +10,7 @@
 #include <QSize>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -23,20 +24,22 @@ QImage decodeJpeg(std::span<const std::uint8_t> data, const QString& fileName);
 // those of decodeJpeg cropped to the same rectangle.
 QImage decodeJpegTopLeft(std::span<const std::uint8_t> data, const QString& fileName, int width, int height);
 
-// A DCT-scaled decode: the smallest scale n/8 (n = 1..8) whose result is still at least
-// minWidth x minHeight (or full size when even 8/8 is not). For thumbnails, which are never stored;
-// fullSize is the image's real size, which the fit geometry must use.
+// A DCT-scaled decode: the smallest scale n/8 (n = 1..8) whose result is still at least the size
+// that minimumSize returns for the image's full size (full size when even 8/8 is not). For
+// thumbnails, which are never stored; fullSize is the image's real size, which the fit geometry
+// must use.
 struct ScaledJpeg {
     QImage image;
     QSize fullSize;
 };
-ScaledJpeg decodeJpegScaled(std::span<const std::uint8_t> data, const QString& fileName, int minWidth,
-                            int minHeight);
+using MinimumSize = std::function<QSize(QSize fullSize)>;
+ScaledJpeg decodeJpegScaled(std::span<const std::uint8_t> data, const QString& fileName,
+                            const MinimumSize& minimumSize);
 
 // The same three reads from a file.
 QImage readJpegFile(const QString& fileName);
 QImage readJpegTopLeft(const QString& fileName, int width, int height);
-ScaledJpeg readJpegScaled(const QString& fileName, int minWidth, int minHeight);
+ScaledJpeg readJpegScaled(const QString& fileName, const MinimumSize& minimumSize);
 
 // Encodes with jpeg_set_defaults and jpeg_set_quality(quality, forceBaseline), rows top to bottom.
 // A Format_Grayscale8 image gives a one-component JPEG, every other image is converted to 24-bit

@@ -211,5 +211,7 @@ void TPdfCanvas::SelectFontOperator(std::string_view fontName, float size)
 
 void TPdfCanvas::PaintXObject(std::string_view name)
 {
-    WriteString("/" + std::string(name) + " Do\n");
+    std::string line = "/";
+    line.append(name).append(" Do\n");
+    WriteString(line);
 }

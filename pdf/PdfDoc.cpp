@@ -185,7 +185,9 @@ TPdfFont& TPdfDoc::GetFont(std::string_view name)
 TPdfFont& TPdfDoc::CreateFont(std::string_view name)
 {
     std::unique_ptr<TPdfFont> font = CreateRegisteredFont(name, Xref());
-    font->Data()->Put("Name", std::make_unique<TPdfName>("F" + FormatInt(FontCount())));
+    std::string resourceName = "F";
+    resourceName += FormatInt(FontCount());
+    font->Data()->Put("Name", std::make_unique<TPdfName>(std::move(resourceName)));
     fontList_.push_back(std::move(font));
     return *fontList_.back();
 }

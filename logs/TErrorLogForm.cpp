@@ -1,9 +1,6 @@
 #include "logs/TErrorLogForm.h"
 
-#include "logs/LogMemo.h"
-
-#include <QStatusBar>
-#include <QVBoxLayout>
+#include "logs/LogWindowFrame.h"
 
 TErrorLogForm::TErrorLogForm(quillora::ChartLog& log, QWidget* parent) : QDialog(parent), log_(log)
 {
@@ -11,16 +8,9 @@ TErrorLogForm::TErrorLogForm(quillora::ChartLog& log, QWidget* parent) : QDialog
     setWindowTitle(QStringLiteral(u"エラーログ"));
     resize(560, 300);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    ErrorLogMemo = quillora::makeLogMemo(this, QStringLiteral("ErrorLogMemo"), false);
-    layout->addWidget(ErrorLogMemo);
-
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    layout->addWidget(StatusBar1);
+    const auto frame = quillora::buildLogWindowFrame(*this, QStringLiteral("ErrorLogMemo"), false);
+    ErrorLogMemo = frame.memo;
+    StatusBar1 = frame.statusBar;
 }
 
 void TErrorLogForm::showEvent(QShowEvent* event)

@@ -1,6 +1,6 @@
 #include "logs/TLog.h"
 
-#include "logs/LogMemo.h"
+#include "logs/LogWindowFrame.h"
 #include "settings/TRegistory.h"
 
 #include <QAction>
@@ -39,20 +39,13 @@ TLog::TLog(TRegistory& settings, quillora::ChartLog& log, QWidget* parent,
     setWindowTitle(QStringLiteral(u"作成ログ"));
     resize(560, 380);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->setMenuBar(buildMenu());
-
-    LogMemo = quillora::makeLogMemo(this, QStringLiteral("LogMemo"), true);
-    layout->addWidget(LogMemo);
-
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
+    const auto frame = quillora::buildLogWindowFrame(*this, QStringLiteral("LogMemo"), true);
+    frame.layout->setMenuBar(buildMenu());
+    LogMemo = frame.memo;
+    StatusBar1 = frame.statusBar;
+    // A label rather than a temporary message: the error text must stay for the whole run.
     statusText_ = new QLabel(StatusBar1);
     StatusBar1->addWidget(statusText_, 1);
-    layout->addWidget(StatusBar1);
 
     FormCreate();
 }

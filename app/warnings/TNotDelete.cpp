@@ -14,8 +14,6 @@ TNotDelete::TNotDelete(QWidget* owner) : WarningDialog(owner, 228, 113)
 
 TNotDelete::Choice TNotDelete::Ask(const QString& fileName)
 {
-    const QString name = QFileInfo(fileName).fileName();
-    Label1->setText(name);
-    Label1->setToolTip(name);
-    return exec() == StopResult ? Choice::StopClearing : Choice::NextFile;
+    const int result = execShowing(Label1, QFileInfo(fileName).fileName());
+    return result == StopResult ? Choice::StopClearing : Choice::NextFile;
 }

@@ -14,7 +14,5 @@ TNotMakeFolder::TNotMakeFolder(QWidget* owner) : WarningDialog(owner, 526, 127)
 
 void TNotMakeFolder::Warn(const QString& folderOrFileName)
 {
-    Label1->setText(folderOrFileName);
-    Label1->setToolTip(folderOrFileName);
-    exec();
+    execShowing(Label1, folderOrFileName);
 }

@@ -12,7 +12,5 @@ TNotOverwrite::TNotOverwrite(QWidget* owner) : WarningDialog(owner, 228, 113)
 
 void TNotOverwrite::Warn(const QString& chartFileName)
 {
-    Label1->setText(chartFileName);
-    Label1->setToolTip(chartFileName);
-    exec();
+    execShowing(Label1, chartFileName);
 }

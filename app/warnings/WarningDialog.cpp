@@ -36,7 +36,7 @@ QLabel* WarningDialog::addLine(const QString& text, const QString& objectName)
 {
     auto* label = new QLabel(text, this);
     label->setObjectName(objectName);
-    // A long path must not widen the fixed window; it is clipped and shown whole as a tip.
+    // A long path must not widen the fixed window; it is clipped instead.
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lines_->addWidget(label);
     return label;
@@ -55,6 +55,13 @@ QPushButton* WarningDialog::addButton(const QString& text, const QString& object
 void WarningDialog::addWidget(QWidget* widget)
 {
     lines_->addWidget(widget);
+}
+
+int WarningDialog::execShowing(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->setToolTip(text);
+    return exec();
 }
 
 } // namespace quillora

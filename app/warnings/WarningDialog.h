@@ -22,6 +22,9 @@ protected:
     QPushButton* addButton(const QString& text, const QString& objectName, int result);
     // Adds any other control below the text lines added so far.
     void addWidget(QWidget* widget);
+    // Puts `text` into `label` (whole as its tip, since a long path is clipped) and runs the
+    // window modally; returns the result of the button pressed.
+    int execShowing(QLabel* label, const QString& text);
 
 private:
     QVBoxLayout* lines_;

@@ -6,6 +6,7 @@
 //   Kind::Bounds  the declared size exceeds the limits of ImageLimits.h
 //   Kind::Encode  the image to encode is empty or libjpeg refused it
 // Decoded images are Format_Grayscale8 for greyscale JPEGs and Format_RGB888 for all others.
+// No shared state: every function may run on any thread, concurrently.
 #include <QImage>
 #include <QSize>
 #include <QString>

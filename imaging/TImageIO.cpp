@@ -19,24 +19,21 @@ void TImageIO::AttachBitmap(QImage* bitmap) { current_ = bitmap ? bitmap : &own_
 
 void TImageIO::ReadImageFile(const QString& fileName)
 {
-    failed_ = true;
-    try {
-        QImage image = quillora::imaging::readImageFile(fileName);
-        *current_ = std::move(image);
-        failed_ = false;
-        lastError_.clear();
-    } catch (const ImageError& error) {
-        lastError_ = QString::fromStdString(error.what());
-        if (isFileSystemFailure(error))
-            throw;
-    }
+    runFileOperation([&] { *current_ = quillora::imaging::readImageFile(fileName); });
 }
 
 void TImageIO::WriteImageFile(const QString& fileName)
 {
+    runFileOperation([&] { quillora::imaging::writeImageFile(*current_, fileName); });
+}
+
+// Failed stays set unless the operation completes. File-system failures propagate to the caller;
+// data failures end with Failed set and the reason in LastError.
+void TImageIO::runFileOperation(const std::function<void()>& operation)
+{
     failed_ = true;
     try {
-        quillora::imaging::writeImageFile(*current_, fileName);
+        operation();
         failed_ = false;
         lastError_.clear();
     } catch (const ImageError& error) {

@@ -12,10 +12,13 @@
 //  - Failed() is false after a read or write that completed.
 // Writes use each codec's defaults (JPEG quality 75, TIFF uncompressed, PNG and BMP as Qt writes
 // them) and replace the file only once the complete image is written.
+// Instances are independent: separate instances may be used on separate threads (scanner access
+// excepted, which belongs to the user-interface thread).
 #include "imaging/ScannerSource.h"
 
 #include <QImage>
 #include <QString>
+#include <functional>
 
 class TImageIO {
 public:
@@ -50,6 +53,8 @@ public:
     QString ScannerStatus() const { return scannerStatus_; }
 
 private:
+    void runFileOperation(const std::function<void()>& operation);
+
     QImage own_;
     QImage* current_ = &own_;
     bool failed_ = false;

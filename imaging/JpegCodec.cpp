@@ -158,6 +158,12 @@ ScaledJpeg decodeJpegScaled(std::span<const std::uint8_t> data, const QString& f
     return {reader.read(n, full.width(), full.height()), full};
 }
 
+ScaledJpeg decodeJpegScaled(std::span<const std::uint8_t> data, const QString& fileName, int minWidth,
+                            int minHeight)
+{
+    return decodeJpegScaled(data, fileName, [=](QSize) { return QSize(minWidth, minHeight); });
+}
+
 QImage readJpegFile(const QString& fileName)
 {
     return decodeJpeg(readFileBytes(fileName, kFormat), fileName);
@@ -171,6 +177,11 @@ QImage readJpegTopLeft(const QString& fileName, int width, int height)
 ScaledJpeg readJpegScaled(const QString& fileName, const MinimumSize& minimumSize)
 {
     return decodeJpegScaled(readFileBytes(fileName, kFormat), fileName, minimumSize);
+}
+
+ScaledJpeg readJpegScaled(const QString& fileName, int minWidth, int minHeight)
+{
+    return decodeJpegScaled(readFileBytes(fileName, kFormat), fileName, minWidth, minHeight);
 }
 
 std::vector<std::uint8_t> encodeJpeg(const QImage& image, int quality, bool forceBaseline, const QString& fileName)

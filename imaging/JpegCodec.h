@@ -36,11 +36,15 @@ struct ScaledJpeg {
 using MinimumSize = std::function<QSize(QSize fullSize)>;
 ScaledJpeg decodeJpegScaled(std::span<const std::uint8_t> data, const QString& fileName,
                             const MinimumSize& minimumSize);
+// The same with a fixed minimum size.
+ScaledJpeg decodeJpegScaled(std::span<const std::uint8_t> data, const QString& fileName, int minWidth,
+                            int minHeight);
 
 // The same three reads from a file.
 QImage readJpegFile(const QString& fileName);
 QImage readJpegTopLeft(const QString& fileName, int width, int height);
 ScaledJpeg readJpegScaled(const QString& fileName, const MinimumSize& minimumSize);
+ScaledJpeg readJpegScaled(const QString& fileName, int minWidth, int minHeight);
 
 // Encodes with jpeg_set_defaults and jpeg_set_quality(quality, forceBaseline), rows top to bottom.
 // A Format_Grayscale8 image gives a one-component JPEG, every other image is converted to 24-bit

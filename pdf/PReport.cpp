@@ -21,76 +21,25 @@ void TPReport::CheckIdle(const char* operation) const
         throw EPdfInvalidOperation(std::string(operation) + " --invalid operation.");
 }
 
-void TPReport::SetAuthor(std::string value)
-{
-    CheckIdle("SetAuthor");
-    author_ = std::move(value);
-}
-
-void TPReport::SetCreationDate(const TPdfDateTime& value)
-{
-    CheckIdle("SetCreationDate");
-    creationDate_ = value;
-}
-
-void TPReport::SetCreator(std::string value)
-{
-    CheckIdle("SetCreator");
-    creator_ = std::move(value);
-}
-
-void TPReport::SetKeywords(std::string value)
-{
-    CheckIdle("SetKeyWords");
-    keywords_ = std::move(value);
-}
-
-void TPReport::SetModDate(const TPdfDateTime& value)
-{
-    CheckIdle("SetModDate");
-    modDate_ = value;
-}
-
-void TPReport::SetSubject(std::string value)
-{
-    CheckIdle("SetSubject");
-    subject_ = std::move(value);
-}
-
-void TPReport::SetTitle(std::string value)
-{
-    CheckIdle("SetTitle");
-    title_ = std::move(value);
-}
-
-void TPReport::SetPageLayout(TPdfPageLayout value)
-{
-    CheckIdle("SetPageLayout");
-    pageLayout_ = value;
-}
-
-void TPReport::SetPageMode(TPdfPageMode value)
-{
-    CheckIdle("SetPageMode");
-    pageMode_ = value;
-}
+void TPReport::SetAuthor(std::string value) { AssignWhileIdle(author_, std::move(value), "SetAuthor"); }
+void TPReport::SetCreationDate(const TPdfDateTime& value) { AssignWhileIdle(creationDate_, value, "SetCreationDate"); }
+void TPReport::SetCreator(std::string value) { AssignWhileIdle(creator_, std::move(value), "SetCreator"); }
+void TPReport::SetKeywords(std::string value) { AssignWhileIdle(keywords_, std::move(value), "SetKeyWords"); }
+void TPReport::SetModDate(const TPdfDateTime& value) { AssignWhileIdle(modDate_, value, "SetModDate"); }
+void TPReport::SetSubject(std::string value) { AssignWhileIdle(subject_, std::move(value), "SetSubject"); }
+void TPReport::SetTitle(std::string value) { AssignWhileIdle(title_, std::move(value), "SetTitle"); }
+void TPReport::SetPageLayout(TPdfPageLayout value) { AssignWhileIdle(pageLayout_, value, "SetPageLayout"); }
+void TPReport::SetPageMode(TPdfPageMode value) { AssignWhileIdle(pageMode_, value, "SetPageMode"); }
+void TPReport::SetUseOutlines(bool value) { AssignWhileIdle(useOutlines_, value, "SetUseOutlines"); }
 
 void TPReport::SetNonFullScreenPageMode(TPdfPageMode value)
 {
-    CheckIdle("SetNonFullScreenPageMode");
-    nonFullScreenPageMode_ = value == pmFullScreen ? pmUseNone : value;
-}
-
-void TPReport::SetUseOutlines(bool value)
-{
-    CheckIdle("SetUseOutlines");
-    useOutlines_ = value;
+    AssignWhileIdle(nonFullScreenPageMode_, value == pmFullScreen ? pmUseNone : value, "SetNonFullScreenPageMode");
 }
 
 void TPReport::SetViewerPreference(const TPdfViewerPreferences& value)
 {
-    CheckIdle("SetViewerPreference");
-    viewerPreference_ = value;
+    AssignWhileIdle(viewerPreference_, value, "SetViewerPreference");
 }
 
 void TPReport::StartDocument()

@@ -94,6 +94,13 @@ public:
 
 private:
     void CheckIdle(const char* operation) const;
+    // Stores a property value; fails while a document is open ("<operation> --invalid operation.").
+    template <class Field, class Value>
+    void AssignWhileIdle(Field& field, Value&& value, const char* operation)
+    {
+        CheckIdle(operation);
+        field = std::forward<Value>(value);
+    }
     void CloseDocument();
 
     std::shared_ptr<const TPdfClock> clock_;

@@ -91,17 +91,25 @@ def main():
     out.write("// Do not edit by hand; run the script again instead.\n\n")
     out.write('#include "pdf/PdfFontWidths.h"\n\n#include <map>\n#include <string>\n\n')
     out.write("namespace quillora::pdf {\n\nnamespace {\n\n")
-    for index, (name, afm) in enumerate(FONTS):
+    # Fonts with identical metrics (an oblique and its upright face) share one table.
+    table_of_font, tables = {}, []
+    for name, afm in FONTS:
         values = table(afm_dir, afm)
-        out.write(f"// {name}\nconstexpr TFontWidthTable kWidths{index} = {{\n")
+        if values not in [t for _, t in tables]:
+            tables.append(([], values))
+        index = [t for _, t in tables].index(values)
+        tables[index][0].append(name)
+        table_of_font[name] = index
+    for index, (names, values) in enumerate(tables):
+        out.write(f"// {', '.join(names)}\nconstexpr TFontWidthTable kWidths{index} = {{\n")
         for row in range(0, 224, 16):
             out.write("    " + ", ".join(str(v) for v in values[row:row + 16]) + ",\n")
         out.write("};\n\n")
     out.write("}  // namespace\n\n")
     out.write("const TFontWidthTable* StandardFontWidths(std::string_view baseFont) {\n")
     out.write("  static const std::map<std::string, const TFontWidthTable*, std::less<>> tables = {\n")
-    for index, (name, _) in enumerate(FONTS):
-        out.write(f'      {{"{name}", &kWidths{index}}},\n')
+    for name, _ in FONTS:
+        out.write(f'      {{"{name}", &kWidths{table_of_font[name]}}},\n')
     out.write("  };\n  auto it = tables.find(baseFont);\n")
     out.write("  return it == tables.end() ? nullptr : it->second;\n}\n\n")
     out.write("}  // namespace quillora::pdf\n")

@@ -9,19 +9,9 @@
 
 using pdftest::ChartReport;
 using pdftest::Occurrences;
+using pdftest::ErrorOf;
 
 namespace {
-
-template <class Call>
-std::string ErrorOf(Call call)
-{
-    try {
-        call();
-    } catch (const EPdfError& error) {
-        return error.what();
-    }
-    return "no error";
-}
 
 std::string Finish(TPReport& report)
 {

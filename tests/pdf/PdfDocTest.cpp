@@ -10,6 +10,7 @@
 #include "pdf/PdfXref.h"
 
 using pdftest::ValueOf;
+using pdftest::ErrorOf;
 
 namespace {
 
@@ -18,17 +19,6 @@ std::string Save(TPdfDoc& doc)
     TPdfMemoryStream stream;
     doc.SaveToStream(stream);
     return stream.Bytes();
-}
-
-template <class Call>
-std::string ErrorOf(Call call)
-{
-    try {
-        call();
-    } catch (const EPdfError& error) {
-        return error.what();
-    }
-    return "no error";
 }
 
 TPdfDictionary& DictionaryAt(TPdfDoc& doc, int number)

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "pdf/PdfExceptions.h"
 #include "pdf/PdfObjects.h"
 #include "pdf/PdfOutput.h"
 #include "pdf/PdfPicture.h"
@@ -48,6 +49,18 @@ inline std::size_t Occurrences(const std::string& haystack, const std::string& n
     for (auto at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + 1))
         ++count;
     return count;
+}
+
+// The message of the writer error `call` raises, or "no error".
+template <class Call>
+std::string ErrorOf(Call call)
+{
+    try {
+        call();
+    } catch (const EPdfError& error) {
+        return error.what();
+    }
+    return "no error";
 }
 
 // The text of object `number` ("n 0 obj" up to and including "endobj").

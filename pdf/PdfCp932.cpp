@@ -1,4 +1,22 @@
-// Code page 932 to UTF-16 through iconv, used for the hex form of text strings.
+// Code page 932 to UTF-16, used for the hex form of text strings: iconv, or the system's own
+// conversion on Windows.
+#ifdef _WIN32
+#include <windows.h>
+
+#include "pdf/PdfFormat.h"
+
+std::u16string Cp932ToUtf16(std::string_view cp932)
+{
+    if (cp932.empty())
+        return {};
+    const int size = static_cast<int>(cp932.size());
+    const int units = MultiByteToWideChar(932, 0, cp932.data(), size, nullptr, 0);
+    std::u16string result(static_cast<std::size_t>(units), u'\0');
+    MultiByteToWideChar(932, 0, cp932.data(), size, reinterpret_cast<wchar_t*>(result.data()), units);
+    return result;
+}
+
+#else
 #include <iconv.h>
 
 #include <cerrno>
@@ -67,3 +85,5 @@ std::u16string Cp932ToUtf16(std::string_view cp932)
     }
     return result;
 }
+
+#endif

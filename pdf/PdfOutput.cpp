@@ -3,6 +3,12 @@
 #include <cerrno>
 #include <cstring>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 #include "pdf/PdfExceptions.h"
 
 void TPdfOutputStream::Write(std::string_view bytes)
@@ -17,9 +23,32 @@ void TPdfOutputStream::Rewind()
     position_ = 0;
 }
 
+namespace {
+
+std::FILE* OpenForWriting(const std::filesystem::path& path)
+{
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"wb");
+#else
+    return std::fopen(path.c_str(), "wb");
+#endif
+}
+
+// Pushes the written data to the disk, so a file renamed after Close is complete.
+bool SyncToDisk(std::FILE* file)
+{
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return fsync(fileno(file)) == 0;
+#endif
+}
+
+} // namespace
+
 TPdfFileStream::TPdfFileStream(std::filesystem::path path) : path_(std::move(path))
 {
-    file_.reset(std::fopen(path_.string().c_str(), "wb"));
+    file_.reset(OpenForWriting(path_));
     if (!file_)
         Fail("Cannot create file");
 }
@@ -40,20 +69,20 @@ void TPdfFileStream::DoWrite(std::string_view bytes)
 
 void TPdfFileStream::DoRewind()
 {
-    // Reopening with "wb" truncates, so a second save never leaves the tail of a longer first one.
+    // Reopening truncates, so a second save never leaves the tail of a longer first one.
     if (!file_)
         Fail("Cannot write closed file");
-    std::FILE* reopened = std::freopen(path_.string().c_str(), "wb", file_.release());
-    if (!reopened)
+    file_.reset();
+    file_.reset(OpenForWriting(path_));
+    if (!file_)
         Fail("Cannot create file");
-    file_.reset(reopened);
 }
 
 void TPdfFileStream::Close()
 {
     if (!file_)
         return;
-    const bool flushed = std::fflush(file_.get()) == 0;
+    const bool flushed = std::fflush(file_.get()) == 0 && SyncToDisk(file_.get());
     const bool closed = std::fclose(file_.release()) == 0;
     if (!flushed || !closed)
         Fail("Cannot write file");

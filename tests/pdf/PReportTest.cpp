@@ -254,6 +254,19 @@ TEST(PReport, FileOutputAndUnwritableFile)
     EXPECT_TRUE(chart.report.IsOpen());
 }
 
+TEST(PdfFileStream, RewindDropsEverythingWrittenBefore)
+{
+    const std::string path = ::testing::TempDir() + "/rewind.bin";
+    TPdfFileStream stream(path);
+    stream.Write("a longer first version");
+    stream.Rewind();
+    stream.Write("short");
+    EXPECT_EQ(stream.Position(), 5);
+    stream.Close();
+    std::ifstream written(path, std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>()), "short");
+}
+
 TEST(PReport, FailureHalfwayLeavesNoLeakAndTheReportReusable)
 {
     ChartReport chart;

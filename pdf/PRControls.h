@@ -112,6 +112,7 @@ protected:
 // A component that leaves marks on a page; it may sit only on nothing or a panel.
 class TPRItem : public TPRControl {
 public:
+    explicit TPRItem(std::string name = {}) : TPRControl(std::move(name), 100, 30) {}
     const char* ClassName() const override { return "TPRItem"; }
     bool Printable() const { return printable_; }
     void SetPrintable(bool value) { printable_ = value; }
@@ -119,7 +120,6 @@ public:
     virtual void PrintTo(TPRCanvas& canvas, const TPRRect& rect);
 
 protected:
-    explicit TPRItem(std::string name = {}) : TPRControl(std::move(name), 100, 30) {}
     void CheckParent(const TPRControl& parent) const override;
     // The page the item is on; raises when it is on none.
     TPRPage& RequirePage() const;

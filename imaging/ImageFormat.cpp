@@ -1,7 +1,6 @@
 #include "imaging/ImageFormat.h"
 
 #include <QFileInfo>
-#include <initializer_list>
 
 namespace quillora::imaging {
 namespace {

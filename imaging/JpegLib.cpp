@@ -95,12 +95,8 @@ bool readRow(Decompressor& d, std::uint8_t* row)
     if (setjmp(d.error.jump))
         return false;
     JSAMPROW rows[1] = {row};
-    while (jpeg_read_scanlines(&d.info, rows, 1) == 0) {
-        // A suspending source would return 0; the memory source never suspends, but never spin.
-        if (d.info.output_scanline >= d.info.output_height)
-            return false;
-    }
-    return true;
+    // Only a suspending source returns no row; the memory source never suspends.
+    return jpeg_read_scanlines(&d.info, rows, 1) == 1;
 }
 
 bool finishDecompress(Decompressor& d)

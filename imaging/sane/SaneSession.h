@@ -3,6 +3,7 @@
 // sane_open .. sane_close and must not outlive its session. Every SANE status other than GOOD
 // becomes an ImageError: Kind::Cancelled for SANE_STATUS_CANCELLED, Kind::Scan otherwise, with
 // sane_strstatus's text as detail() and the device name as file().
+// SANE is process-global: hold one session at a time, on the user-interface thread.
 #include "imaging/ScannerSource.h"
 #include "imaging/sane/SaneFrameAssembler.h"
 
@@ -39,7 +40,8 @@ public:
 
     void start();                      // sane_start: begins the next frame
     FrameParameters parameters() const;
-    // Reads up to buffer.size() bytes; returns the count, 0 at the end of the frame.
+    // Reads up to buffer.size() bytes; returns the count, 0 at the end of the frame. Reads block, so
+    // a backend that returns no bytes without EOF also ends the frame instead of being polled.
     std::size_t read(std::span<std::uint8_t> buffer);
     void cancel();                     // ends the scan (also after a complete one)
 

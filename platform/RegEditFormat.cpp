@@ -32,26 +32,6 @@ bool consumePrefix(std::string_view& s, std::string_view prefix)
     return true;
 }
 
-// Lines of the text; a line ending in ",\" continues on the next line (wrapped hex lists).
-std::vector<std::string> logicalLines(std::string_view text)
-{
-    std::vector<std::string> lines;
-    bool continuing = false;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = trim(text.substr(0, end));
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (continuing)
-            lines.back().append(line);
-        else
-            lines.emplace_back(line);
-        continuing = line.size() >= 2 && line.substr(line.size() - 2) == ",\\";
-        if (continuing)
-            lines.back().pop_back();
-    }
-    return lines;
-}
-
 // A quoted text with \\ and \" escapes at the start of s; s moves past the closing quote.
 std::optional<std::string> takeQuoted(std::string_view& s)
 {
@@ -69,6 +49,49 @@ std::optional<std::string> takeQuoted(std::string_view& s)
         out.push_back(s[i]);
     }
     return std::nullopt; // no closing quote: a cut-off line
+}
+
+// Whether a value line holds a hex list ("Name"=hex:..., @=hex(2):...), the only data that
+// may be wrapped onto further lines.
+bool isHexValueLine(std::string_view line)
+{
+    if (!line.empty() && line.front() == '@')
+        line.remove_prefix(1);
+    else if (!takeQuoted(line))
+        return false;
+    line = trim(line);
+    if (line.empty() || line.front() != '=')
+        return false;
+    line = trim(line.substr(1));
+    return consumePrefix(line, "hex");
+}
+
+// Lines of the text. A hex list ending in a backslash continues on the next line, as the
+// registry editor wraps long lists (also right after "hex:" when the value name is long).
+// A last line without a line break is dropped, as the registry editor does: it is what a
+// cut-off file ends in, and "dword:0000" from a cut "dword:00000050" must not read as 0.
+std::vector<std::string> logicalLines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    bool continuing = false;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        if (end == std::string_view::npos) {
+            if (continuing)
+                lines.pop_back();
+            break;
+        }
+        const std::string_view line = trim(text.substr(0, end));
+        text.remove_prefix(end + 1);
+        if (continuing)
+            lines.back().append(line);
+        else
+            lines.emplace_back(line);
+        continuing = !line.empty() && line.back() == '\\' && (continuing || isHexValueLine(line));
+        if (continuing)
+            lines.back().pop_back();
+    }
+    return lines;
 }
 
 std::optional<std::uint32_t> parseHex(std::string_view digits)
@@ -115,7 +138,8 @@ std::optional<RegValue> parseData(std::string_view data, bool& deleted)
         return makeStringValue(RegType::Sz, toCp932(*text));
     }
     if (consumePrefix(data, "dword:")) {
-        const auto value = data.size() == 8 ? parseHex(data) : std::nullopt;
+        // Exported files always have eight digits; hand-written ones often fewer.
+        const auto value = !data.empty() && data.size() <= 8 ? parseHex(data) : std::nullopt;
         if (!value)
             return std::nullopt;
         return makeDwordValue(*value);

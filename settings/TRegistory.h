@@ -10,7 +10,7 @@ public:
     TRegistory(); // applies SetDefaults
 
     void SetDefaults();
-    void Load();   // never reports anything; falls back to defaults as specified
+    void Load();   // never reports anything; any unreadable flag or number gives all defaults
     void Save();   // writes all values; silently writes nothing when the key cannot be created
 
     bool FolderClear;

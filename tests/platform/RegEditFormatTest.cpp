@@ -47,10 +47,34 @@ TEST(RegEditFormat, ReadsEveryValueForm)
     EXPECT_EQ(values[6].value, (RegValue{RegType::Binary, {1, 2, 3, 4}}));
 }
 
+// As the registry editor exports long lists, and as people write values by hand.
+TEST(RegEditFormat, ReadsWrappedHexListsAndShortDwords)
+{
+    const auto values = parse("\"AVeryLongValueNameThatLeavesNoRoomForBytesOnItsFirstLine\"=hex:\\\r\n"
+                              "  01,02,\\\r\n"
+                              "  03\r\n"
+                              "@=hex(2):25,00\r\n"
+                              "\"One\"=dword:1\n"
+                              "\"Upper\"=DWORD:0000FFFF\n"
+                              "\"Spaced\" = hex:0a, 0B, \\\n"
+                              "\t0c\n"
+                              "\"Cut\"=\"C:\\\r\n"
+                              "\"After\"=dword:00000002\r\n");
+    ASSERT_EQ(names(values), (std::vector<std::string>{"AVeryLongValueNameThatLeavesNoRoomForBytesOnItsFirstLine",
+                                                       "", "One", "Upper", "Spaced", "After"}));
+    EXPECT_EQ(values[0].value, (RegValue{RegType::Binary, {1, 2, 3}}));
+    EXPECT_EQ(values[1].value, (RegValue{RegType::ExpandSz, {'%', 0}}));
+    EXPECT_EQ(values[2].value, makeDwordValue(1));
+    EXPECT_EQ(values[3].value, makeDwordValue(0xFFFF));
+    EXPECT_EQ(values[4].value, (RegValue{RegType::Binary, {0x0a, 0x0b, 0x0c}}));
+    EXPECT_EQ(values[5].value, makeDwordValue(2)); // a cut-off text never swallows the next line
+}
+
 TEST(RegEditFormat, SkipsMalformedLinesAndKeepsTheRest)
 {
     const auto values = parse("\"Cut\"=\"no closing quote\r\n"
-                              "\"Short\"=dword:0000\r\n"
+                              "\"Short\"=dword:\r\n"
+                              "\"Sign\"=dword:-1\r\n"
                               "\"Long\"=dword:000000001\r\n"
                               "\"Odd\"=hex:1,02\r\n"
                               "\"Trail\"=hex:01,\r\n"
@@ -60,6 +84,13 @@ TEST(RegEditFormat, SkipsMalformedLinesAndKeepsTheRest)
                               "\"Good\"=dword:00000001\r\n"
                               "\"Tail\"=\"x\" junk\r\n");
     EXPECT_EQ(names(values), std::vector<std::string>{"Good"});
+}
+
+TEST(RegEditFormat, ALastLineWithoutLineBreakIsCutOff)
+{
+    EXPECT_EQ(names(parse("\"A\"=dword:00000001\r\n\"B\"=dword:0000")), std::vector<std::string>{"A"});
+    EXPECT_EQ(names(parse("\"A\"=dword:00000001\r\n\"B\"=hex:01,\\\r\n  02")), std::vector<std::string>{"A"});
+    EXPECT_EQ(names(parse("\"A\"=dword:00000001\n")), std::vector<std::string>{"A"});
 }
 
 TEST(RegEditFormat, LaterLinesOverrideAndDelete)

@@ -242,9 +242,11 @@ TEST_F(TRegistoryTest, GarbageFileLoadsDefaults)
 TEST_F(TRegistoryTest, TruncatedFileLoadsDefaults)
 {
     const std::string full = joinLines(kStoredLines);
-    // Every cut before the last value is complete loses ThumbStrech (stored as 1).
-    const std::size_t complete = full.find("\"ThumbStrech\"=dword:00000001") + 28;
-    for (std::size_t length = 0; length < complete; length += 5) {
+    // Every cut before the last value's line break loses ThumbStrech (stored as 1), including
+    // the cuts inside its digits, which must not read as a smaller number.
+    const std::string lastLine = "\"ThumbStrech\"=dword:00000001\r\n";
+    const std::size_t complete = full.find(lastLine) + lastLine.size();
+    for (std::size_t length = 0; length < complete; length += (length + 40 < complete ? 5 : 1)) {
         TRegistory r = loaded(full.substr(0, length));
         ASSERT_EQ(describe(r), defaults()) << "cut at " << length;
     }
@@ -273,6 +275,30 @@ TEST_F(TRegistoryTest, StringsReadUpToTheFirstZeroByteAndExpandableStringsCount)
     EXPECT_EQ(r.ScannerDir, "/s");
     EXPECT_EQ(r.Target, "%HOME%");
     EXPECT_EQ(r.Tag1, "表紙");
+}
+
+// A key exported by the Windows registry editor, or typed by hand in the same form.
+TEST_F(TRegistoryTest, LoadsAKeyExportedOnWindows)
+{
+    auto lines = kStoredLines;
+    const auto put = [&](std::string_view name, const std::string& line) {
+        for (auto& l : lines)
+            if (l.starts_with("\"" + std::string(name) + "\"="))
+                l = line;
+    };
+    put("PrintDensity", "\"PrintDensity\"=hex:00,00,00,00,00,c0,82,\\\r\n  40"); // wrapped list
+    put("Target", "\"Target\"=hex(2):25,55,53,45,52,50,52,4f,46,49,4c,45,25,5c,43,00");
+    put("HPCode", "\"HPCode\"=\"C:\\\\x \\\"q\\\"\"");
+    put("ImSize", "\"ImSize\"=dword:3");
+    const std::string exported = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Travex]\r\n\r\n" +
+                                 joinLines(lines).substr(std::string("REGEDIT4\r\n\r\n").size());
+    TRegistory r = loaded(exported);
+    EXPECT_EQ(r.PrintDensity, 600.0);
+    EXPECT_EQ(r.Target, "%USERPROFILE%\\C");
+    EXPECT_EQ(r.HPCode, "C:\\x \"q\"");
+    EXPECT_EQ(r.ImSize, 3);
+    EXPECT_EQ(r.Tag1, "表紙");
+    EXPECT_TRUE(r.ThumbStrech); // read to the end: nothing fell back to the defaults
 }
 
 TEST_F(TRegistoryTest, BooleanTwoReadsTrueAndIsWrittenBackAsOne)

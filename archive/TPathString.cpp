@@ -16,18 +16,6 @@ constexpr std::uint32_t kNumberModulus = 100000000;
 
 bool isSeparator(char c) { return c == '\\' || c == '/'; }
 
-// Bytes of the UTF-8 character that starts with `lead` (1 for stray bytes).
-std::size_t characterLength(unsigned char lead)
-{
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    if (lead >= 0xE0)
-        return lead <= 0xEF ? 3 : 1;
-    if (lead >= 0xC2)
-        return 2;
-    return 1;
-}
-
 std::string withNativeSeparators(std::string text)
 {
     for (char& c : text)
@@ -66,21 +54,16 @@ std::string TPathString::FolderPath() const { return CollapseBackslashes(BaseFol
 
 std::string TPathString::CollapseBackslashes(const std::string& s)
 {
-    // Walks whole characters, so a byte inside a multi-byte character is never taken for a
-    // separator (in UTF-8 it cannot be one anyway; the walk keeps that guarantee explicit).
+    // A byte-wise walk is a character-wise one here: in UTF-8 the bytes of a multi-byte
+    // character are all above 0x7F, so none of them can be taken for a separator.
     std::string out;
     out.reserve(s.size());
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const std::size_t len = characterLength(static_cast<unsigned char>(s[i]));
-        if (len == 1 && isSeparator(s[i])) {
-            if (i + 1 >= s.size() || !isSeparator(s[i + 1]))
-                out.push_back(kNativeSeparator);
-            ++i;
-            continue;
-        }
-        out.append(s, i, len);
-        i += len;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const bool nextIsSeparator = i + 1 < s.size() && isSeparator(s[i + 1]);
+        if (!isSeparator(s[i]))
+            out.push_back(s[i]);
+        else if (!nextIsSeparator)
+            out.push_back(kNativeSeparator);
     }
     return out;
 }

@@ -78,7 +78,7 @@ TEST(TPathString, CollapseBackslashes)
     } cases[] = {
         {"", ""},           {"\\", "/"},           {"a\\\\\\b", "a/b"}, {"a//\\/b", "a/b"},
         {"a\\", "a/"},      {"\\\\a", "/a"},       {"ab", "ab"},        {"検査\\\\x", "検査/x"},
-        {"\xFF\\\\", "\xFF/"},
+        {"\xFF\\\\", "\xFF/"},  {"\xE3\\\\x", "\xE3/x"}, // stray bytes never hide a separator
     };
     for (const auto& c : cases)
         EXPECT_EQ(TPathString::CollapseBackslashes(c.in), c.out) << c.in;

@@ -3,9 +3,13 @@
 #include "platform/ScopedConfigHome.h"
 
 #include <array>
+#include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace quillora::platform {
 namespace {
@@ -149,6 +153,33 @@ TEST_F(RegistryKeyTest, FailedFlushLeavesNoTemporaryFileAndKeepsTheWritesPending
     fs::remove_all(file());
     EXPECT_TRUE(key->Flush());
     EXPECT_EQ(RegistryKey::Open(kKey, false)->Read("Quality"), (RegValue{RegType::Dword, {1, 0, 0, 0}}));
+}
+
+// A file-size limit makes the write stop part way, as a full disk does.
+TEST_F(RegistryKeyTest, WriteThatFailsPartWayLeavesTheOldFileWhole)
+{
+    {
+        auto key = RegistryKey::Open(kKey, true);
+        key->WriteDword("Quality", 80);
+        ASSERT_TRUE(key->Flush());
+    }
+    const std::string before = readFile(file());
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{before.size() + 16, before.size() + 16};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        auto key = RegistryKey::Open(kKey, false);
+        key->WriteString("Big", std::string(4096, 'x'));
+        ::_exit(key->Flush() ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0); // the flush reported the failure
+    EXPECT_EQ(readFile(file()), before);
+    EXPECT_EQ(folderEntries(file().parent_path()), std::vector<std::string>{"QuilloraShare.reg"});
 }
 
 } // namespace

@@ -59,15 +59,17 @@ TEST(RegEditFormat, ReadsWrappedHexListsAndShortDwords)
                               "\"Spaced\" = hex:0a, 0B, \\\n"
                               "\t0c\n"
                               "\"Cut\"=\"C:\\\r\n"
-                              "\"After\"=dword:00000002\r\n");
+                              "\"After\"=dword:00000002\r\n"
+                              "\"Unescaped\"=\"C:\\scan\"\r\n");
     ASSERT_EQ(names(values), (std::vector<std::string>{"AVeryLongValueNameThatLeavesNoRoomForBytesOnItsFirstLine",
-                                                       "", "One", "Upper", "Spaced", "After"}));
+                                                       "", "One", "Upper", "Spaced", "After", "Unescaped"}));
     EXPECT_EQ(values[0].value, (RegValue{RegType::Binary, {1, 2, 3}}));
     EXPECT_EQ(values[1].value, (RegValue{RegType::ExpandSz, {'%', 0}}));
     EXPECT_EQ(values[2].value, makeDwordValue(1));
     EXPECT_EQ(values[3].value, makeDwordValue(0xFFFF));
     EXPECT_EQ(values[4].value, (RegValue{RegType::Binary, {0x0a, 0x0b, 0x0c}}));
     EXPECT_EQ(values[5].value, makeDwordValue(2)); // a cut-off text never swallows the next line
+    EXPECT_EQ(values[6].value, sz("C:\\scan")); // a lone backslash is kept as typed
 }
 
 TEST(RegEditFormat, SkipsMalformedLinesAndKeepsTheRest)

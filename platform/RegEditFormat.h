@@ -11,7 +11,8 @@
 //
 // The text here is UTF-8; the file on disk holds it in code page 932 with CR LF line ends.
 // Parsing is tolerant: a file without the REGEDIT4 header yields no values, a malformed line is
-// skipped (its value reads as missing), sections of other keys are ignored.
+// skipped (its value reads as missing), sections of other keys are ignored. Hex lists may be
+// wrapped with a trailing backslash; a last line without a line break counts as cut off.
 #include "platform/RegistryValue.h"
 
 #include <algorithm>

@@ -1,0 +1,263 @@
+// The main window's life: creation, first showing, busy state, menu enabling, closing.
+#include "app/ui/TMainForm.h"
+
+#include "app/compose/ChartComposer.h"
+
+#include "app/ui/PageListView.h"
+#include "app/ui/ScannerCommands.h"
+#include "app/ui/Tinfo.h"
+#include "app/ui/WarningWindows.h"
+#include "dialogs/TTagForm.h"
+#include "logs/TErrorLogForm.h"
+#include "logs/TLog.h"
+#include "settings/ui/TPdfOutSet.h"
+#include "settings/ui/TReadSet.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+
+TMainForm::TMainForm(quillora::ui::MainFormPrompts* prompts, QWidget* parent)
+    : QMainWindow(parent),
+      ownPrompts_(prompts ? nullptr : std::make_unique<quillora::ui::DialogMainFormPrompts>()),
+      prompts_(prompts ? prompts : ownPrompts_.get()),
+      imageEditor_(std::make_unique<quillora::ui::NoPageImageEditor>()),
+      // The record exists from the start so that the windows created now can refer to it;
+      // it is loaded from the store at the first showing and written at the close.
+      settings_(std::make_unique<TRegistory>())
+{
+    setObjectName(QStringLiteral("MainForm"));
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                      QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    font.setPixelSize(12);
+    setFont(font);
+    FormCreate();
+    ConnectHandlers();
+    CreateWindows();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::setImageEditor(std::unique_ptr<quillora::ui::PageImageEditor> editor)
+{
+    imageEditor_ = editor ? std::move(editor) : std::make_unique<quillora::ui::NoPageImageEditor>();
+}
+
+void TMainForm::CreateWindows()
+{
+    pdfOutSetForm_ = new TPdfOutSet(this);
+    readSetForm_ = new TReadSet(this);
+    logForm_ = new TLog(*settings_, saveLog_, this);
+    infoForm_ = new Tinfo(*prompts_, this);
+    warnings_ = std::make_unique<quillora::ui::WarningWindows>(this);
+    scanner_ = std::make_unique<quillora::ui::ScannerCommands>();
+    tagForm_ = new TTagForm(*settings_, this);
+    errorLogForm_ = new TErrorLogForm(errorLog_, this);
+}
+
+void TMainForm::ConnectHandlers()
+{
+    connect(FileNemu, &QMenu::aboutToShow, this, &TMainForm::FileNemuClick);
+    connect(EditMenu, &QMenu::aboutToShow, this, &TMainForm::EditMenuClick);
+    connect(displayMenu, &QMenu::aboutToShow, this, &TMainForm::displayMenuClick);
+    connect(UtilMenu, &QAction::triggered, this, &TMainForm::UtilMenuClick);
+    connect(N13, &QAction::triggered, this, &TMainForm::N13Click);
+    connect(N11, &QAction::triggered, this, &TMainForm::N11Click);
+    connect(ReadImage, &QAction::triggered, this, &TMainForm::ReadImageClick);
+    connect(N4, &QAction::triggered, this, &TMainForm::N4Click);
+    connect(LogBtn, &QAction::triggered, this, &TMainForm::LogBtnClick);
+    connect(N12, &QAction::triggered, this, &TMainForm::N12Click);
+    connect(N17, &QAction::triggered, this, &TMainForm::N17Click);
+    connect(ErrorLogMemu, &QAction::triggered, this, &TMainForm::ErrorLogMemuClick);
+    connect(CloseNemu, &QAction::triggered, this, &QWidget::close);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm::PageControl1Change);
+    connect(PageDeleteMenu, &QAction::triggered, this, &TMainForm::PageDeleteMenuClick);
+    connect(PageRedispMenu, &QAction::triggered, this, &TMainForm::PageRedispMenuClick);
+    connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TMainForm::Button3Click);
+    connect(Button4, &QPushButton::clicked, this, &TMainForm::Button4Click);
+    connect(ScannerOpen, &QAction::triggered, this, &TMainForm::ScannerOpenClick);
+    connect(ScannerImage, &QAction::triggered, this, &TMainForm::ScannerImageClick);
+    connect(FileOpen, &QAction::triggered, this, &TMainForm::FileOpenClick);
+    connect(FolderImage, &QAction::triggered, this, &TMainForm::FolderImageClick);
+    connect(ReadFiles, &QAction::triggered, this, &TMainForm::ReadFilesClick);
+    connect(TwainSourceMenu, &QAction::triggered, this, &TMainForm::TwainSourceMenuClick);
+    connect(TwainReadMenu, &QAction::triggered, this, &TMainForm::TwainReadMenuClick);
+    connect(SaveButton, &QPushButton::clicked, this, &TMainForm::SaveButtonClick);
+    connect(ScanFoldClearMenu, &QAction::triggered, this, &TMainForm::ScanFoldClearMenuClick);
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    FormShow();
+}
+
+void TMainForm::FormShow()
+{
+    PageList.clear();
+    settings_->Load();
+    ResetThumbnails();
+    saveLog_.clear();
+    errorLog_.clear();
+    logForm_->RefreshMemo();
+    TwainReadMenu->setEnabled(false);
+    VolNoEdit->setText(QString::fromStdString(settings_->VolNo));
+    PageControl1->setCurrentWidget(TabSheet2);
+    PointOpenFileList();
+}
+
+bool TMainForm::PointOpenFileList()
+{
+    const QString folder = QString::fromStdString(settings_->ScannerDir);
+    if (QDir(folder).exists())
+        return true;
+    prompts_->showError(this, QStringLiteral("フォルダー %1 がありません。").arg(folder));
+    return false;
+}
+
+QString TMainForm::StatusText(int panel) const
+{
+    return panel == 0 ? statusPanel0_->text() : statusPanel1_->text();
+}
+
+void TMainForm::SetStatusText(int panel, const QString& text)
+{
+    (panel == 0 ? statusPanel0_ : statusPanel1_)->setText(text);
+}
+
+void TMainForm::EnableControls(bool enabled)
+{
+    for (QWidget* widget : std::initializer_list<QWidget*>{PageControl1, SaveButton, IdEdit, VolNoEdit})
+        widget->setEnabled(enabled);
+    for (QAction* action : {ScannerOpen, FileOpen, LogBtn, FileNemu->menuAction(),
+                            EditMenu->menuAction(), displayMenu->menuAction(),
+                            SetMenu->menuAction(), UtilMenu})
+        action->setEnabled(enabled);
+}
+
+void TMainForm::FileNemuClick()
+{
+    const bool onPages = PageControl1->currentWidget() == TabSheet2;
+    ScannerImage->setEnabled(onPages);
+    FolderImage->setEnabled(onPages);
+}
+
+void TMainForm::EditMenuClick()
+{
+    PageDeleteMenu->setEnabled(PageControl1->currentWidget() == TabSheet2 && CurrentPage >= 0);
+}
+
+void TMainForm::displayMenuClick()
+{
+    PageRedispMenu->setEnabled(PageControl1->currentWidget() == TabSheet2);
+}
+
+void TMainForm::N13Click()
+{
+    const QString folder = QCoreApplication::applicationDirPath();
+    // The help file of the original layout first; on Linux an HTML help file of ours.
+    for (const QString& name : {QStringLiteral("QuilloraShare.chm"), QStringLiteral("QuilloraShare.html")}) {
+        const QString path = QDir(folder).filePath(name);
+        if (QFileInfo::exists(path)) {
+            prompts_->openWithShell(path);
+            return;
+        }
+    }
+    prompts_->openWithShell(QString::fromLatin1(quillora::ui::kMakerPage));
+}
+
+void TMainForm::N11Click()
+{
+    prompts_->execModal(*infoForm_);
+}
+
+void TMainForm::ReadImageClick()
+{
+    readSetForm_->Execute(*settings_, *this);
+}
+
+void TMainForm::SetSerialNumberText(const QString& text)
+{
+    VolNoEdit->setText(text);
+}
+
+void TMainForm::N4Click()
+{
+    pdfOutSetForm_->Execute(*settings_);
+}
+
+void TMainForm::UtilMenuClick()
+{
+    SetStatusText(1, QString());
+}
+
+void TMainForm::LogBtnClick()
+{
+    prompts_->execModal(*logForm_);
+}
+
+void TMainForm::N12Click()
+{
+    saveLog_.clear();
+    logForm_->RefreshMemo();
+}
+
+void TMainForm::N17Click()
+{
+    prompts_->execModal(*errorLogForm_);
+}
+
+void TMainForm::ErrorLogMemuClick()
+{
+    errorLog_.clear();
+    errorLogForm_->ErrorLogMemo->clear();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+bool TMainForm::FormCloseQuery()
+{
+    // Busy saving, or a page-list loop still running between window events.
+    if (!SaveButton->isEnabled() || PageListBusy())
+        return false;
+    if (saveLog_.isModified() && !prompts_->confirmCloseWithUnsavedLog(this))
+        return false;
+    return true;
+}
+
+void TMainForm::FormClose()
+{
+    if (closing_)
+        return;
+    closing_ = true;
+    PageList.clear();
+    ThumbNailList.reset(settings_->ImSize);
+    if (shown_)
+        settings_->Save();
+}

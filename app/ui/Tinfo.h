@@ -1,0 +1,32 @@
+#pragma once
+// The product-information window "情報": product name, version and date, maker, and the
+// maker's web page as a link that opens with the shell.
+#include <QDialog>
+
+class QLabel;
+
+namespace quillora::ui {
+class MainFormPrompts;
+inline constexpr const char* kMakerPage = "https://www.travex.example/quillora/";
+inline constexpr const char* kVersionText = "Version 0.1.0";
+inline constexpr const char* kReleaseText = "2026年12月";
+}
+
+class Tinfo : public QDialog {
+    Q_OBJECT
+public:
+    Tinfo(quillora::ui::MainFormPrompts& prompts, QWidget* owner);
+
+    QLabel* ProductLabel;
+    QLabel* VersionLabel;
+    QLabel* MakerLabel;
+    QLabel* UrlLabel;
+
+    void UrlLabelClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    quillora::ui::MainFormPrompts& prompts_;
+};

@@ -1,0 +1,129 @@
+// Closing rules, the busy state and the menu enabling rules of the main window.
+#include "MainFormFixture.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTest>
+
+namespace quillora::test {
+namespace {
+
+QString settingsFile()
+{
+    return QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + QStringLiteral("/Travex/QuilloraShare.reg");
+}
+
+TEST_F(MainFormTest, ClosingWhileBusyDoesNothing)
+{
+    form->EnableControls(false);
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(prompts.closeQuestions, 0);
+    form->EnableControls(true);
+}
+
+TEST_F(MainFormTest, ClosingWithAnUnsavedLogAsksAndNoKeepsEverything)
+{
+    QFile::remove(settingsFile());
+    form->Settings().VolNo = "7";
+    form->SaveLog().addLine("12345,/charts/HP_12345_0.pdf");
+    form->SaveLog().setModified(true);
+    prompts.closeAnswer = false;
+    EXPECT_FALSE(form->close());
+    EXPECT_EQ(prompts.closeQuestions, 1);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(QFileInfo::exists(settingsFile())); // nothing written to the store
+
+    prompts.closeAnswer = true;
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(prompts.closeQuestions, 2);
+    EXPECT_TRUE(QFileInfo::exists(settingsFile()));
+    TRegistory stored;
+    stored.Load();
+    EXPECT_EQ(stored.VolNo, "7");
+}
+
+TEST_F(MainFormTest, ClosingWithTheLogUnchangedAsksNothingAndWritesTheSettings)
+{
+    QFile::remove(settingsFile());
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(prompts.closeQuestions, 0);
+    EXPECT_TRUE(QFileInfo::exists(settingsFile()));
+}
+
+TEST_F(MainFormTest, BusyStateDisablesExactlyTheWorkingControls)
+{
+    form->EnableControls(false);
+    for (QWidget* widget : std::initializer_list<QWidget*>{form->PageControl1, form->SaveButton, form->IdEdit, form->VolNoEdit})
+        EXPECT_FALSE(widget->isEnabled()) << widget->objectName().toStdString();
+    for (QAction* action : {form->ScannerOpen, form->FileOpen, form->LogBtn, form->FileNemu->menuAction(),
+                            form->EditMenu->menuAction(), form->displayMenu->menuAction(),
+                            form->SetMenu->menuAction(), form->UtilMenu})
+        EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
+    EXPECT_TRUE(form->N9->menuAction()->isEnabled());
+    EXPECT_TRUE(form->N11->isEnabled());
+    form->EnableControls(true);
+    EXPECT_TRUE(form->SaveButton->isEnabled());
+    EXPECT_TRUE(form->UtilMenu->isEnabled());
+}
+
+TEST_F(MainFormTest, MenusFollowTheActiveTabAndTheCurrentPage)
+{
+    addScan(QStringLiteral("a.png"));
+    takeInScannerFolder();
+    ASSERT_EQ(form->PageList.size(), 1);
+    emit form->FileNemu->aboutToShow();
+    emit form->EditMenu->aboutToShow();
+    emit form->displayMenu->aboutToShow();
+    EXPECT_TRUE(form->ScannerImage->isEnabled());
+    EXPECT_TRUE(form->FolderImage->isEnabled());
+    EXPECT_TRUE(form->PageDeleteMenu->isEnabled()); // CurrentPage is 0 after an intake
+    EXPECT_TRUE(form->PageRedispMenu->isEnabled());
+
+    clickItem(0); // makes the annotation tab visible
+    form->PageControl1->setCurrentWidget(form->TabSheet4);
+    emit form->FileNemu->aboutToShow();
+    emit form->EditMenu->aboutToShow();
+    emit form->displayMenu->aboutToShow();
+    EXPECT_FALSE(form->ScannerImage->isEnabled());
+    EXPECT_FALSE(form->FolderImage->isEnabled());
+    EXPECT_FALSE(form->PageDeleteMenu->isEnabled());
+    EXPECT_FALSE(form->PageRedispMenu->isEnabled());
+
+    form->PageControl1->setCurrentWidget(form->TabSheet2);
+    QTest::mouseClick(form->ListView1->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(600, 300));
+    EXPECT_EQ(form->CurrentPage, -1);
+    emit form->EditMenu->aboutToShow();
+    EXPECT_FALSE(form->PageDeleteMenu->isEnabled());
+}
+
+TEST_F(MainFormTest, StartsWithTheStoredSerialNumberAndTheScanCommandDisabled)
+{
+    EXPECT_EQ(form->VolNoEdit->text(), QStringLiteral("0"));
+    EXPECT_FALSE(form->TwainReadMenu->isEnabled());
+    EXPECT_EQ(form->PageControl1->currentWidget(), form->TabSheet2);
+    EXPECT_FALSE(form->PageControl1->isTabVisible(form->PageControl1->indexOf(form->TabSheet4)));
+    form->Settings().VolNo = "12";
+    ASSERT_TRUE(form->close());
+    TMainForm second(&prompts);
+    second.show();
+    EXPECT_EQ(second.VolNoEdit->text(), QStringLiteral("12"));
+    second.close();
+}
+
+TEST_F(MainFormTest, HelpOpensTheMakersPageWithoutAHelpFile)
+{
+    form->N13->trigger();
+    ASSERT_EQ(prompts.opened.size(), 1);
+    EXPECT_TRUE(prompts.opened.first().startsWith(QStringLiteral("https://")));
+    form->N11->trigger();
+    EXPECT_EQ(prompts.modalShown.last(), QStringLiteral("Tinfo"));
+}
+
+} // namespace
+} // namespace quillora::test

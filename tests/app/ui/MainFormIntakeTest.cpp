@@ -1,0 +1,150 @@
+// Intake commands in the window: order, add mode, file types, picked files, import.
+#include "MainFormFixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QTabWidget>
+
+namespace quillora::test {
+namespace {
+
+QString namesOf(const TMainForm& form)
+{
+    QStringList names;
+    for (const APageList& page : form.PageList.pages())
+        names << QFileInfo(page.FileName).fileName();
+    return names.join(u',');
+}
+
+TEST_F(MainFormTest, ScannerFolderIntakeTakesFilesByNameIgnoringCase)
+{
+    addScan(QStringLiteral("b.jpg"));
+    addScan(QStringLiteral("A.jpg"));
+    addScan(QStringLiteral("c.PNG"));
+    form->IdEdit->setText(QStringLiteral("123"));
+    form->VolNoEdit->setText(QStringLiteral("5"));
+    takeInScannerFolder();
+    EXPECT_EQ(namesOf(*form), QStringLiteral("A.jpg,b.jpg,c.PNG"));
+    EXPECT_EQ(form->PageList.at(0).FileName, QDir::toNativeSeparators(scanner.filePath(QStringLiteral("A.jpg"))));
+    EXPECT_EQ(form->ListView1->count(), 3);
+    EXPECT_EQ(form->StatusText(0), QStringLiteral("3"));
+    EXPECT_EQ(form->CurrentPage, 0);
+    EXPECT_TRUE(form->IdEdit->text().isEmpty());
+    EXPECT_EQ(form->VolNoEdit->text(), QStringLiteral("0"));
+    for (const APageList& page : form->PageList.pages())
+        EXPECT_GE(page.ImageIndex, 0);
+}
+
+TEST_F(MainFormTest, AddModeSkipsListedNamesAndAppendsNewFiles)
+{
+    addScan(QStringLiteral("a.jpg"));
+    addScan(QStringLiteral("b.jpg"));
+    takeInScannerFolder();
+    form->ScannerImage->trigger();
+    EXPECT_EQ(namesOf(*form), QStringLiteral("a.jpg,b.jpg"));
+    addScan(QStringLiteral("0.jpg"));
+    form->ScannerImage->trigger();
+    EXPECT_EQ(namesOf(*form), QStringLiteral("a.jpg,b.jpg,0.jpg"));
+    EXPECT_EQ(form->ListView1->count(), 3);
+    // Replace mode starts over in name order.
+    takeInScannerFolder();
+    EXPECT_EQ(namesOf(*form), QStringLiteral("0.jpg,a.jpg,b.jpg"));
+}
+
+TEST_F(MainFormTest, TypeFilterLeavesOtherFormatsAndNoTypeStopsWithAMessage)
+{
+    addScan(QStringLiteral("a.jpg"));
+    QFile tiff(scanner.filePath(QStringLiteral("b.tif"))); // its content is never read
+    ASSERT_TRUE(tiff.open(QIODevice::WriteOnly));
+    tiff.close();
+    addScan(QStringLiteral("c.png"));
+    TRegistory& settings = form->Settings();
+    settings.TiffType = false;
+    settings.BitmapType = false;
+    EXPECT_EQ(form->BuildFileFilter(), QStringLiteral("ファイル形式|*.jpg;*.jpeg;*.png;"));
+    takeInScannerFolder();
+    EXPECT_EQ(namesOf(*form), QStringLiteral("a.jpg,c.png"));
+
+    settings.JpegType = settings.PngType = false;
+    takeInScannerFolder();
+    EXPECT_EQ(form->StatusText(1), QStringLiteral("ファイル形式が指定されていません。"));
+    EXPECT_EQ(namesOf(*form), QStringLiteral("a.jpg,c.png"));
+    form->FileOpen->trigger();
+    EXPECT_EQ(form->StatusText(1), QStringLiteral("ファイル形式が指定されていません。"));
+    EXPECT_EQ(namesOf(*form), QStringLiteral("a.jpg,c.png"));
+}
+
+TEST_F(MainFormTest, MissingScannerFolderStopsWithAMessage)
+{
+    form->Settings().ScannerDir = (scanner.path() + QStringLiteral("/missing")).toStdString();
+    takeInScannerFolder();
+    EXPECT_EQ(form->StatusText(1), QStringLiteral("指定のフォルダーがありません。"));
+}
+
+TEST_F(MainFormTest, PickedFilesFollowTheSequenceAndMustLieInTheScannerFolder)
+{
+    const QStringList picked{addScan(QStringLiteral("x.jpg")), addScan(QStringLiteral("y.jpg")),
+                             addScan(QStringLiteral("z.jpg"))};
+    prompts.scannerFiles = picked;
+    form->Settings().Sequence = 0;
+    form->FileOpen->trigger();
+    EXPECT_EQ(namesOf(*form), QStringLiteral("z.jpg,y.jpg,x.jpg"));
+    form->Settings().Sequence = 1;
+    form->FileOpen->trigger();
+    EXPECT_EQ(namesOf(*form), QStringLiteral("x.jpg,y.jpg,z.jpg"));
+
+    QTemporaryDir elsewhere;
+    prompts.scannerFiles = QStringList{QDir::toNativeSeparators(elsewhere.filePath(QStringLiteral("x.jpg")))};
+    form->FolderImage->trigger();
+    EXPECT_EQ(form->StatusText(1), QStringLiteral("読み込みフォルダーの指定はキャンセルされました。"));
+    EXPECT_EQ(namesOf(*form), QStringLiteral("x.jpg,y.jpg,z.jpg"));
+
+    prompts.scannerFiles = std::nullopt;
+    form->FileOpen->trigger();
+    EXPECT_EQ(form->StatusText(1), QStringLiteral("読み込みファイルの指定はキャンセルされました。"));
+    prompts.scannerFiles = QStringList{};
+    form->FileOpen->trigger();
+    EXPECT_EQ(form->StatusText(1), QStringLiteral("ファイルの指定がされていません。"));
+    EXPECT_EQ(namesOf(*form), QStringLiteral("x.jpg,y.jpg,z.jpg"));
+}
+
+TEST_F(MainFormTest, UndecodableFileBecomesAPageWithoutPicture)
+{
+    addScan(QStringLiteral("a.jpg"));
+    QFile broken(scanner.filePath(QStringLiteral("b.jpg")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("garbage");
+    broken.close();
+    takeInScannerFolder();
+    ASSERT_EQ(form->PageList.size(), 2);
+    EXPECT_EQ(form->PageList.at(1).ImageIndex, -1);
+    form->PageRedispMenu->trigger();
+    EXPECT_EQ(form->PageList.at(1).ImageIndex, -1);
+    EXPECT_TRUE(prompts.errors.isEmpty());
+}
+
+TEST_F(MainFormTest, ImportCopiesFilesIntoTheScannerFolderWithoutAddingPages)
+{
+    QTemporaryDir source;
+    QFile file(source.filePath(QStringLiteral("x.jpg")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("new bytes");
+    file.close();
+    addScan(QStringLiteral("x.jpg"));
+    prompts.importFiles = QStringList{QDir::toNativeSeparators(file.fileName())};
+    form->ReadFiles->trigger();
+    EXPECT_EQ(form->StatusText(1), QStringLiteral("インポート完了"));
+    QFile copied(scanner.filePath(QStringLiteral("x.jpg")));
+    ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copied.readAll(), QByteArray("new bytes"));
+    EXPECT_TRUE(form->PageList.empty());
+    EXPECT_EQ(form->Settings().FileOpenDir, QDir::toNativeSeparators(source.path()).toStdString());
+
+    prompts.importFiles = QStringList{QDir::toNativeSeparators(source.filePath(QStringLiteral("gone.jpg")))};
+    form->ReadFiles->trigger();
+    EXPECT_EQ(prompts.errors.size(), 1);
+}
+
+} // namespace
+} // namespace quillora::test

@@ -1,0 +1,207 @@
+// Saving from the window: validation messages, the overwrite warning with its error-log line,
+// the busy state after a composition error, the log question on closing, the scanner folder
+// clearing command, and a whole chart checked with qpdf.
+#include "MainFormFixture.h"
+
+#include "app/ui/WarningWindows.h"
+#include "app/warnings/TDeleteWarningForm.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDirIterator>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <QTest>
+
+namespace quillora::test {
+namespace {
+
+class SaveTest : public MainFormTest {
+protected:
+    void SetUp() override
+    {
+        MainFormTest::SetUp();
+        addScan(QStringLiteral("1.jpg"), 200, 280, Qt::white);
+        addScan(QStringLiteral("2.jpg"), 200, 280, Qt::red);
+        addScan(QStringLiteral("3.jpg"), 280, 200, Qt::blue);
+        takeInScannerFolder();
+        ASSERT_EQ(form->PageList.size(), 3);
+    }
+
+    void save(const QString& patient, const QString& serial)
+    {
+        form->IdEdit->setText(patient);
+        form->VolNoEdit->setText(serial);
+        QTest::mouseClick(form->SaveButton, Qt::LeftButton);
+    }
+
+    QStringList charts() const
+    {
+        QStringList found;
+        QDirIterator it(archive.path(), {QStringLiteral("*.pdf")}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            found << it.next();
+        return found;
+    }
+};
+
+struct InputCase {
+    const char* patient;
+    const char* serial;
+    const char* message;
+};
+
+class SaveInputTest : public SaveTest, public ::testing::WithParamInterface<InputCase> {};
+
+TEST_P(SaveInputTest, BadNumbersAreReportedInThePanelAndNothingIsWritten)
+{
+    save(QString::fromUtf8(GetParam().patient), QString::fromUtf8(GetParam().serial));
+    EXPECT_EQ(form->StatusText(1), QString::fromUtf8(GetParam().message));
+    EXPECT_TRUE(charts().isEmpty());
+    EXPECT_TRUE(form->SaveButton->isEnabled());
+    EXPECT_EQ(form->PageList.size(), 3);
+    EXPECT_FALSE(form->SaveLog().isModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(MainForm, SaveInputTest, ::testing::Values(
+    InputCase{"0", "0", "患者番号エラー"}, InputCase{"100000000", "0", "患者番号エラー"},
+    InputCase{"-1", "0", "患者番号エラー"}, InputCase{"12a", "0", "患者番号エラー"},
+    InputCase{"", "0", "患者番号エラー"}, InputCase{"1", "1000", "連番エラー"},
+    InputCase{"99999999", "-1", "連番エラー"}));
+
+TEST_F(SaveTest, SavedChartIsLoggedAndTheQuestionComesOnClosing)
+{
+    form->Settings().HPCode = "0012";
+    save(QStringLiteral("12345"), QStringLiteral("007"));
+    EXPECT_EQ(form->StatusText(1), QStringLiteral("保存しました。"));
+    ASSERT_EQ(charts().size(), 1);
+    EXPECT_EQ(QFileInfo(charts().first()).fileName(), QStringLiteral("HP0012_12345_7.pdf"));
+    ASSERT_EQ(form->SaveLog().lines().size(), 1u);
+    EXPECT_EQ(QString::fromStdString(form->SaveLog().lines().front()),
+              QStringLiteral("12345,") + QDir::toNativeSeparators(charts().first()));
+    EXPECT_TRUE(form->SaveButton->isEnabled());
+    EXPECT_FALSE(form->SaveProgress->isVisible());
+    EXPECT_EQ(form->PageList.size(), 3); // FolderClear off keeps the pages
+    EXPECT_EQ(form->IdEdit->text(), QStringLiteral("12345"));
+
+    prompts.closeAnswer = false;
+    EXPECT_FALSE(form->close());
+    EXPECT_EQ(prompts.closeQuestions, 1);
+    form->N12->trigger(); // "ログのクリア" clears the mark
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(prompts.closeQuestions, 1);
+}
+
+TEST_F(SaveTest, ExistingChartIsNotOverwrittenAndTheErrorLogGetsALine)
+{
+    form->Settings().WriteInhibit = true;
+    save(QStringLiteral("12345"), QStringLiteral("0"));
+    ASSERT_EQ(charts().size(), 1);
+    const QString chart = charts().first();
+    const QDateTime written = QFileInfo(chart).lastModified();
+    answerNextModal(QStringLiteral("了解"));
+    save(QStringLiteral("12345"), QStringLiteral("0"));
+    ASSERT_EQ(form->ErrorLog().lines().size(), 1u);
+    EXPECT_EQ(QString::fromStdString(form->ErrorLog().lines().front()),
+              QDir::toNativeSeparators(chart) + QStringLiteral(" OverWrite Error"));
+    EXPECT_EQ(QFileInfo(chart).lastModified(), written);
+    EXPECT_EQ(form->SaveLog().lines().size(), 1u);
+    EXPECT_TRUE(form->SaveButton->isEnabled());
+    EXPECT_TRUE(prompts.errors.isEmpty());
+}
+
+TEST_F(SaveTest, CompositionErrorIsShownInTheErrorBoxAndTheWindowStaysUsable)
+{
+    form->Settings().FirstPage = true;
+    form->ClearPages();
+    save(QStringLiteral("12345"), QStringLiteral("0"));
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_EQ(prompts.errors.first(), QStringLiteral("GetPage --the Page is nil"));
+    EXPECT_TRUE(form->SaveButton->isEnabled());
+    EXPECT_TRUE(form->PageControl1->isEnabled());
+    EXPECT_TRUE(form->SaveLog().lines().empty());
+    EXPECT_TRUE(charts().isEmpty());
+    EXPECT_TRUE(form->close());
+}
+
+TEST_F(SaveTest, FirstPageExcludedNeedsTwoPages)
+{
+    form->Settings().FirstPage = false;
+    clickItem(1);
+    form->PageDeleteMenu->trigger();
+    form->PageDeleteMenu->trigger();
+    ASSERT_EQ(form->PageList.size(), 1);
+    save(QStringLiteral("5"), QStringLiteral("0"));
+    EXPECT_EQ(form->StatusText(1), QStringLiteral("最初のページを保存しない指定により、保存ができません。"));
+}
+
+TEST_F(SaveTest, FolderClearEmptiesTheScannerFolderAndThePageList)
+{
+    form->Settings().FolderClear = true;
+    QDir(scanner.path()).mkdir(QStringLiteral("keep"));
+    save(QStringLiteral("77"), QStringLiteral("1"));
+    EXPECT_EQ(form->StatusText(1), QStringLiteral("保存しました。"));
+    EXPECT_TRUE(form->PageList.empty());
+    EXPECT_EQ(form->ListView1->count(), 0);
+    EXPECT_TRUE(QDir(scanner.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(QDir(scanner.path()).exists(QStringLiteral("keep")));
+}
+
+TEST_F(SaveTest, ClearingCommandAsksFirstAndCancelChangesNothing)
+{
+    answerNextModal(QStringLiteral("Cancel"));
+    form->ScanFoldClearMenu->trigger();
+    EXPECT_EQ(form->PageList.size(), 3);
+    EXPECT_EQ(QDir(scanner.path()).entryList(QDir::Files).size(), 3);
+    answerNextModal(QStringLiteral("Ok"));
+    form->ScanFoldClearMenu->trigger();
+    EXPECT_TRUE(form->PageList.empty());
+    EXPECT_TRUE(QDir(scanner.path()).entryList(QDir::Files).isEmpty());
+}
+
+// The road of one chart: intake, reorder, titles, a note, save; the PDF holds the pages,
+// outline titles and annotation.
+TEST_F(SaveTest, WholeChartHasItsPagesOutlinesAndAnnotation)
+{
+    form->Settings().FirstPage = true;
+    form->ListView1StartDrag();
+    form->ListView1DragOver(true, itemCentre(2));
+    form->ListView1DragDrop(itemCentre(1)); // 1, 3, 2
+    form->PageList.at(1).Title = QStringLiteral("処方");
+    form->PageList.at(2).Title = QStringLiteral("検査");
+    clickItem(1);
+    form->PageControl1->setCurrentWidget(form->TabSheet4);
+    QTest::keyClicks(form->NoteMemo, QStringLiteral("note text"));
+    save(QStringLiteral("12345"), QStringLiteral("0"));
+    ASSERT_EQ(charts().size(), 1) << form->StatusText(1).toStdString();
+    const QString chart = charts().first();
+
+    QProcess check;
+    check.start(QStringLiteral("qpdf"), {QStringLiteral("--check"), chart});
+    ASSERT_TRUE(check.waitForFinished(60000));
+    EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardOutput().toStdString();
+
+    QProcess json;
+    json.start(QStringLiteral("qpdf"), {QStringLiteral("--json"), chart});
+    ASSERT_TRUE(json.waitForFinished(60000));
+    const QString text = QString::fromUtf8(json.readAllStandardOutput());
+    EXPECT_EQ(text.count(QStringLiteral("\"/Type\": \"/Page\"")), 3);
+    EXPECT_TRUE(text.contains(QStringLiteral("/Annot"))) << "no annotation";
+    EXPECT_EQ(text.count(QStringLiteral("\"/Subtype\": \"/Text\"")), 1);
+
+    QProcess outline;
+    outline.start(QStringLiteral("qpdf"), {QStringLiteral("--json"), QStringLiteral("--json-key=outlines"), chart});
+    ASSERT_TRUE(outline.waitForFinished(60000));
+    const QString outlines = QString::fromUtf8(outline.readAllStandardOutput());
+    const qsizetype first = outlines.indexOf(QStringLiteral("処方"));
+    const qsizetype second = outlines.indexOf(QStringLiteral("検査"));
+    EXPECT_GE(first, 0) << outlines.toStdString();
+    EXPECT_GT(second, first);
+}
+
+} // namespace
+} // namespace quillora::test

@@ -2,12 +2,21 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QDateTime>
 #include <QFileSystemModel>
+#include <QLocale>
 
 namespace quillora::inquiry {
 namespace {
 
 enum Column { NameColumn = 0, SizeColumn, TypeColumn, DateColumn };
+
+// Whole kilobytes rounded up, as desktop file lists show chart sizes ("48 KB").
+QString SizeText(qint64 bytes)
+{
+    const qint64 kilobytes = (bytes + 1023) / 1024;
+    return QLocale::c().toString(kilobytes) + QStringLiteral(" KB");
+}
 
 } // namespace
 
@@ -58,8 +67,21 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const
 {
-    if (role == Qt::DisplayRole && index.column() == TypeColumn && IsFolder(index))
-        return QStringLiteral("フォルダー");
+    if (role != Qt::DisplayRole || !files_ || !index.isValid())
+        return QIdentityProxyModel::data(index, role);
+    const QModelIndex source = mapToSource(index);
+    switch (index.column()) {
+    case SizeColumn:
+        return files_->isDir(source) ? QString() : SizeText(files_->size(source));
+    case TypeColumn:
+        if (files_->isDir(source))
+            return QStringLiteral("フォルダー");
+        break;
+    case DateColumn:
+        return files_->lastModified(source).toString("yyyy/MM/dd HH:mm");
+    default:
+        break;
+    }
     return QIdentityProxyModel::data(index, role);
 }
 

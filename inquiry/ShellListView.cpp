@@ -11,6 +11,8 @@
 
 namespace quillora::inquiry {
 
+constexpr int kNameColumnWidth = 260;
+
 // The two item views, telling whether an item is being edited (kept protected by Qt).
 class IconsView : public QListView {
 public:
@@ -41,7 +43,6 @@ ShellListView::ShellListView(QWidget* parent)
     details_->setSortingEnabled(true);
     details_->sortByColumn(0, Qt::AscendingOrder);
     details_->header()->setSectionResizeMode(QHeaderView::Interactive);
-    details_->setColumnWidth(0, 240);
     for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(icons_),
                                     static_cast<QAbstractItemView*>(details_)})
         PrepareView(view);
@@ -69,6 +70,7 @@ void ShellListView::SetFolder(const QString& folder)
     const QModelIndex root = model_->List(folder_);
     icons_->setRootIndex(root);
     details_->setRootIndex(root);
+    details_->setColumnWidth(0, kNameColumnWidth); // a new listing resets the columns
     details_->sortByColumn(details_->header()->sortIndicatorSection(),
                            details_->header()->sortIndicatorOrder());
     emit FolderChanged(QDir::toNativeSeparators(folder_));

@@ -1,6 +1,7 @@
 #pragma once
 // The folder tree of both settings dialogs: the folders of the whole file system, without
 // files, following changes on disk, selecting on a right click as well.
+#include <QTimer>
 #include <QTreeView>
 
 class QFileSystemModel;
@@ -20,8 +21,16 @@ signals:
     // The clerk (or SelectFolder) made another folder the selected one.
     void FolderSelected(const QString& nativePath);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void RevealSelection();
+
     QFileSystemModel* model_;
+    QTimer revealTimer_;
+    bool revealing_ = false; // the selection is kept in sight until the clerk uses the tree
 };
 
 // The folder that stands in for the system drive when a stored folder has vanished.

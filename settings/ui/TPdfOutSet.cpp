@@ -18,6 +18,10 @@
 
 using namespace quillora::settings_ui;
 
+namespace {
+constexpr int kSquareButtonSide = 50;
+}
+
 TPdfOutSet::TPdfOutSet(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle("PDF書込設定");
@@ -125,8 +129,7 @@ QWidget* TPdfOutSet::BuildPageSizeFrame()
     Edit2 = NamedChild<QLineEdit>(this, "Edit2");
     Button3 = NamedChild<QPushButton>(this, "Button3", "規定値");
     Button3->setAutoDefault(false);
-    const int side = Button3->sizeHint().width();
-    Button3->setFixedSize(side, side);
+    Button3->setFixedSize(kSquareButtonSide, kSquareButtonSide);
     row->addWidget(new QLabel("縦", frame));
     row->addWidget(Edit1);
     row->addWidget(new QLabel("横", frame));

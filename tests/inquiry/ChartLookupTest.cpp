@@ -30,7 +30,7 @@ protected:
 TEST_F(ChartLookupTest, RefusesNumbersOutsideOneTo99999999)
 {
     for (const char* bad : {"0", "-5", "100000000", "abc", "", "12.5"})
-        EXPECT_EQ(LookUpChartFolder(bad, settings, dirFile).Error, kPatientNumberError) << bad;
+        EXPECT_EQ(LookUpChartFolder(bad, settings, dirFile).Error, "患者番号エラー") << bad;
     for (const char* good : {"1", "99999999"}) // pass the number check; no folder exists
         EXPECT_EQ(LookUpChartFolder(good, settings, dirFile).Error, kConnectionError) << good;
 }
@@ -57,17 +57,12 @@ TEST_F(ChartLookupTest, UsesEveryLevelTextOfTheSettings)
     EXPECT_EQ(LookUpChartFolder("12345", settings, dirFile).Folder, folder.string());
 }
 
-TEST_F(ChartLookupTest, ConfiguresThePathBuilderLikeTheSave)
+TEST_F(ChartLookupTest, OverwritesTheBuildersOwnLevelTexts)
 {
-    settings.L2Front = "p";
-    settings.L3Back = "s";
-    ConfigurePathBuilder(dirFile, settings, 12345678);
-    EXPECT_EQ(dirFile.Number, 12345678u);
-    EXPECT_EQ(dirFile.BaseFolder, settings.Target);
-    EXPECT_EQ(dirFile.L1Front, ""); // the builder's own "A" must not survive
-    EXPECT_EQ(dirFile.L2Front, "p");
-    EXPECT_EQ(dirFile.L3Back, "s");
-    EXPECT_EQ(dirFile.L4Front, "");
+    // A fresh builder carries "A".."D" prefixes; the lookup must not keep them.
+    const fs::path folder = base / "00" / "00" / "00" / "07";
+    fs::create_directories(folder);
+    EXPECT_EQ(LookUpChartFolder("7", settings, dirFile).Folder, folder.string());
 }
 
 TEST_F(ChartLookupTest, AnUnreachableArchiveIsAConnectionError)

@@ -39,6 +39,9 @@ std::uint8_t sample8(const std::uint8_t* row, int index, int depth)
     return ((row[index / 8] >> (7 - index % 8)) & 1) ? 255 : 0;
 }
 
+// The most rows a frame may hold: its declared count, or the side limit when unknown.
+long long rowLimit(const FrameParameters& p) { return p.lines >= 0 ? p.lines : kMaxImageSide; }
+
 } // namespace
 
 int SaneFrameAssembler::Frame::completeRows() const
@@ -59,6 +62,9 @@ void SaneFrameAssembler::beginFrame(const FrameParameters& p)
     if (p.pixelsPerLine <= 0 || p.bytesPerLine < neededBytes)
         fail(ImageError::Kind::Scan, "inconsistent frame parameters");
     if (!withinImageBounds(p.pixelsPerLine, p.lines < 0 ? 1 : std::max(p.lines, 1), 3))
+        fail(ImageError::Kind::Bounds, "frame too large");
+    // The line length is the backend's word too: a huge one must not size the buffer either.
+    if (static_cast<long long>(p.bytesPerLine) * std::max(p.lines, 1) > kMaxDecodedBytes)
         fail(ImageError::Kind::Bounds, "frame too large");
 
     const bool singlePass = p.format == FrameFormat::Gray || p.format == FrameFormat::Rgb;
@@ -85,8 +91,9 @@ void SaneFrameAssembler::addData(std::span<const std::uint8_t> bytes)
     if (!current_)
         fail(ImageError::Kind::Scan, "data before frame parameters");
     const FrameParameters& p = current_->parameters;
-    const std::size_t maxRows = p.lines >= 0 ? static_cast<std::size_t>(p.lines) : kMaxImageSide;
-    const std::size_t capacity = maxRows * static_cast<std::size_t>(p.bytesPerLine);
+    const std::size_t capacity =
+        std::min<std::size_t>(static_cast<std::size_t>(rowLimit(p)) * static_cast<std::size_t>(p.bytesPerLine),
+                              kMaxDecodedBytes);
     const std::size_t room = capacity - std::min(capacity, current_->bytes.size());
     if (p.lines < 0 && bytes.size() > room)
         fail(ImageError::Kind::Bounds, "scan longer than the size limit");

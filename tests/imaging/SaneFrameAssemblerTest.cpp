@@ -3,6 +3,7 @@
 #include "imaging/sane/SaneFrameAssembler.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace quillora::imaging;
 
@@ -112,6 +113,21 @@ TEST(SaneFrameAssembler, RefusesLayoutsItCannotAssemble)
     EXPECT_THROW(assembler.beginFrame({FrameFormat::Rgb, true, 5, 2, 3, 8}), ImageError) << "short lines";
     EXPECT_THROW(assembler.beginFrame({FrameFormat::Gray, true, 30000, 30000, 30000, 8}), ImageError);
     EXPECT_THROW(assembler.addData(Bytes(3, 0)), ImageError) << "data before any frame";
+}
+
+TEST(SaneFrameAssembler, AHugeLineLengthIsRefusedBeforeAnyBufferIsSized)
+{
+    // Ten pixels per line in two gigabytes per line, as a broken backend might announce.
+    constexpr int kHugeLine = std::numeric_limits<int>::max();
+    for (int lines : {1000, -1}) {
+        SaneFrameAssembler assembler;
+        try {
+            assembler.beginFrame({FrameFormat::Gray, true, kHugeLine, 10, lines, 8});
+            ADD_FAILURE() << "accepted lines of " << kHugeLine << " bytes, line count " << lines;
+        } catch (const ImageError& error) {
+            EXPECT_EQ(error.kind(), ImageError::Kind::Bounds);
+        }
+    }
 }
 
 TEST(SaneFrameAssembler, AnEndlessScanOfUnknownHeightIsStopped)

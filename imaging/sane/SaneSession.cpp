@@ -109,11 +109,11 @@ void SaneDevice::setNumberOption(const std::string& option, int value)
 {
     const int index = findOption(option);
     const SANE_Option_Descriptor* descriptor = sane_get_option_descriptor(handle_, index);
-    SANE_Word word = value;
-    if (descriptor->type == SANE_TYPE_FIXED)
-        word = SANE_FIX(value);
-    else if (descriptor->type != SANE_TYPE_INT)
-        throw ImageError(ImageError::Kind::Scan, name_, "SANE", "option " + option + " is not a number");
+    // An option of several words (an array) would read past the one word handed over.
+    const bool number = descriptor->type == SANE_TYPE_INT || descriptor->type == SANE_TYPE_FIXED;
+    if (!number || descriptor->size != static_cast<SANE_Int>(sizeof(SANE_Word)))
+        throw ImageError(ImageError::Kind::Scan, name_, "SANE", "option " + option + " is not a single number");
+    SANE_Word word = descriptor->type == SANE_TYPE_FIXED ? SANE_FIX(value) : value;
     check(sane_control_option(handle_, index, SANE_ACTION_SET_VALUE, &word, nullptr), name_);
 }
 

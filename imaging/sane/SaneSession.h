@@ -32,7 +32,8 @@ public:
     SaneDevice& operator=(const SaneDevice&) = delete;
 
     // Sets a string option (e.g. "mode") or an integer/fixed option (e.g. "resolution") by name.
-    // Throws when the option does not exist or the device refuses the value.
+    // Throws when the option does not exist, is of another type (setNumberOption: one INT or FIXED
+    // word, not an array) or the device refuses the value.
     void setStringOption(const std::string& option, const std::string& value);
     void setNumberOption(const std::string& option, int value);
     // Whether the string option exists and lists the value among its choices.

@@ -1,5 +1,7 @@
 // Scanner access against SANE's `test` backend, configured in a private SANE_CONFIG_DIR.
+#include "imaging/ImageError.h"
 #include "imaging/TImageIO.h"
+#include "imaging/sane/SaneSession.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,8 +51,9 @@ protected:
         ASSERT_TRUE(config.isValid());
         writeConfig(config.filePath("dll.conf"), "test\n");
         // 80 x 100 mm at 50 dpi with a solid black picture.
+        // The test options add option types (arrays among them) that real backends have too.
         writeConfig(config.filePath("test.conf"), "number_of_devices 2\nresolution 50\n"
-                                                  "test-picture \"Solid black\"\n");
+                                                  "test-picture \"Solid black\"\nenable-test-options true\n");
         setenv("SANE_CONFIG_DIR", QFile::encodeName(config.path()).constData(), 1);
         keepTestBackendLoaded();
     }
@@ -121,6 +124,15 @@ TEST_F(SaneBackend, AScannerErrorReturnsFalseWithTheStatusText)
     EXPECT_FALSE(io.AcquireTwainImage());
     EXPECT_FALSE(io.ScannerStatus().isEmpty());
     EXPECT_EQ(bitmap.pixel(1, 1), qRgb(255, 0, 0)) << "the current image is kept";
+}
+
+TEST_F(SaneBackend, AnArrayOptionIsNotSetFromOneNumber)
+{
+    SaneSession session;
+    SaneDevice device(session, "test:0");
+    // The option holds six numbers: setting it from one would hand the backend a short buffer.
+    EXPECT_THROW(device.setNumberOption("int-constraint-array", 5), ImageError);
+    EXPECT_NO_THROW(device.setNumberOption("int-constraint-range", 8)) << "a single number is set";
 }
 
 } // namespace

@@ -25,14 +25,8 @@ constexpr int kSquareButtonSide = 50;
 TPdfOutSet::TPdfOutSet(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle("PDF書込設定");
-    ShellTreeView1 = new FolderTree(this);
-    ShellTreeView1->setObjectName("ShellTreeView1");
     StatusBar1 = MakeSimpleStatusBar(this);
-
-    auto* body = new QHBoxLayout;
-    body->addWidget(ShellTreeView1, 1);
-    body->addWidget(BuildRightPanel());
-    ShapeFixedDialog(*this, QSize(554, 595), body, StatusBar1);
+    ShellTreeView1 = ShapeFolderTreeDialog(*this, QSize(554, 595), BuildRightPanel(), StatusBar1);
 
     connect(ShellTreeView1, &FolderTree::FolderSelected, this, &TPdfOutSet::ShellTreeView1Click);
     connect(Button3, &QPushButton::clicked, this, &TPdfOutSet::Button3Click);
@@ -43,9 +37,7 @@ TPdfOutSet::TPdfOutSet(QWidget* parent) : QDialog(parent)
 QWidget* TPdfOutSet::BuildRightPanel()
 {
     auto* panel = new QWidget(this);
-    panel->setFixedWidth(334);
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(4, 0, 0, 0);
+    QVBoxLayout* column = PanelColumn(panel, 334);
 
     PdfSetPathDisp = NamedChild<QLineEdit>(this, "PdfSetPathDisp");
     column->addWidget(new QLabel("ベースフォルダー", panel));

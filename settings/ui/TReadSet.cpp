@@ -20,14 +20,8 @@ using namespace quillora::settings_ui;
 TReadSet::TReadSet(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle("読込設定");
-    ShellTreeView1 = new FolderTree(this);
-    ShellTreeView1->setObjectName("ShellTreeView1");
     StatusBar1 = MakeSimpleStatusBar(this);
-
-    auto* body = new QHBoxLayout;
-    body->addWidget(ShellTreeView1, 1);
-    body->addWidget(BuildRightPanel());
-    ShapeFixedDialog(*this, QSize(515, 429), body, StatusBar1);
+    ShellTreeView1 = ShapeFolderTreeDialog(*this, QSize(515, 429), BuildRightPanel(), StatusBar1);
 
     connect(ShellTreeView1, &FolderTree::FolderSelected, this, &TReadSet::ShellTreeView1Click);
     connect(Button1, &QPushButton::clicked, this, &TReadSet::Button1Click);
@@ -37,9 +31,7 @@ TReadSet::TReadSet(QWidget* parent) : QDialog(parent)
 QWidget* TReadSet::BuildRightPanel()
 {
     auto* panel = new QWidget(this);
-    panel->setFixedWidth(296);
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(4, 0, 0, 0);
+    QVBoxLayout* column = PanelColumn(panel, 296);
 
     ScanPathDisp = NamedChild<QLineEdit>(this, "ScanPathDisp");
     ScanPathDisp->setReadOnly(true);

@@ -1,5 +1,7 @@
 #include "settings/ui/WindowShape.h"
 
+#include "settings/ui/FolderTree.h"
+
 #include <QDialog>
 #include <QPushButton>
 #include <QStatusBar>
@@ -38,6 +40,26 @@ void ShapeFixedDialog(QDialog& dialog, const QSize& clientSize, QLayout* body,
     dialog.setFixedSize(clientSize);
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+FolderTree* ShapeFolderTreeDialog(QDialog& dialog, const QSize& clientSize, QWidget* rightPanel,
+                                  QStatusBar* statusBar)
+{
+    auto* tree = new FolderTree(&dialog);
+    tree->setObjectName("ShellTreeView1");
+    auto* body = new QHBoxLayout;
+    body->addWidget(tree, 1);
+    body->addWidget(rightPanel);
+    ShapeFixedDialog(dialog, clientSize, body, statusBar);
+    return tree;
+}
+
+QVBoxLayout* PanelColumn(QWidget* panel, int width)
+{
+    panel->setFixedWidth(width);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(4, 0, 0, 0);
+    return column;
 }
 
 } // namespace quillora::settings_ui

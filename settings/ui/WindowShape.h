@@ -11,6 +11,7 @@ class QLayout;
 class QPushButton;
 class QSize;
 class QStatusBar;
+class QVBoxLayout;
 
 namespace quillora::settings_ui {
 
@@ -32,6 +33,16 @@ QStatusBar* MakeSimpleStatusBar(QWidget* parent);
 
 // Buttons aligned to the right in one row.
 QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons);
+
+class FolderTree;
+
+// The shape both settings dialogs share: a folder tree filling the height on the left,
+// `rightPanel` beside it, `statusBar` below both. Returns the tree, named "ShellTreeView1".
+FolderTree* ShapeFolderTreeDialog(QDialog& dialog, const QSize& clientSize, QWidget* rightPanel,
+                                  QStatusBar* statusBar);
+
+// Gives `panel` its fixed width and a column layout to fill.
+QVBoxLayout* PanelColumn(QWidget* panel, int width);
 
 // Puts `body` above `statusBar`, fixes the client size and leaves only the close box.
 void ShapeFixedDialog(QDialog& dialog, const QSize& clientSize, QLayout* body,

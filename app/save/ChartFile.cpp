@@ -125,6 +125,25 @@ void SyncFolder(const fs::path& folder)
         ::fsync(fd.get());
 }
 
+bool Unsupported(int error) { return error == EINVAL || error == ENOSYS || error == ENOTSUP || error == EPERM; }
+
+// Claims the name with an exclusively created empty file, then renames over that claim. Only
+// for file systems without no-replace renames and hard links (some network shares); the claim
+// is removed again when the rename fails.
+int ClaimAndRename(const fs::path& from, const fs::path& to)
+{
+    const int claim = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (claim < 0)
+        return -1;
+    ::close(claim);
+    if (::rename(from.c_str(), to.c_str()) == 0)
+        return 0;
+    const int error = errno;
+    ::unlink(to.c_str());
+    errno = error;
+    return -1;
+}
+
 // Renames without ever replacing: renameat2 where the file system supports it, else a hard
 // link (which fails on an existing name) followed by removing the temporary name.
 int RenameNoReplace(const fs::path& from, const fs::path& to)
@@ -132,13 +151,16 @@ int RenameNoReplace(const fs::path& from, const fs::path& to)
 #ifdef RENAME_NOREPLACE
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
         return 0;
-    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+    if (!Unsupported(errno))
         return -1;
 #endif
-    if (::link(from.c_str(), to.c_str()) != 0)
+    if (::link(from.c_str(), to.c_str()) == 0) {
+        ::unlink(from.c_str());
+        return 0;
+    }
+    if (!Unsupported(errno))
         return -1;
-    ::unlink(from.c_str());
-    return 0;
+    return ClaimAndRename(from, to);
 }
 
 PublishOutcome WriteTemporary(const fs::path& folder, const std::string& chartName,

@@ -43,6 +43,8 @@ struct NumberCase {
     const char* message;
 };
 
+void PrintTo(const NumberCase& c, std::ostream* out) { *out << "patient '" << c.patient << "' serial '" << c.serial << "'"; }
+
 class CliNumbers : public CliFailure, public ::testing::WithParamInterface<NumberCase> {};
 
 TEST_P(CliNumbers, AreCheckedBeforeAnythingIsWritten)

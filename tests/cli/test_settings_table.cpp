@@ -13,6 +13,8 @@ struct SettingCase {
     const char* refusal; // empty: accepted
 };
 
+void PrintTo(const SettingCase& c, std::ostream* out) { *out << c.name << "=" << c.value; }
+
 class SetSettingTest : public ::testing::TestWithParam<SettingCase> {};
 
 TEST_P(SetSettingTest, ChecksLikeTheSettingsDialogs)

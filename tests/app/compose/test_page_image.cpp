@@ -24,6 +24,11 @@ struct GeometryCase {
     const char* extension;
 };
 
+void PrintTo(const GeometryCase& c, std::ostream* out)
+{
+    *out << c.width << "x" << c.height << " " << c.extension << (c.stretch ? " stretch" : " crop");
+}
+
 class PageGeometryTest : public ::testing::TestWithParam<GeometryCase> {};
 
 TEST_P(PageGeometryTest, CropsOrFitsToTheDefaultImageArea)

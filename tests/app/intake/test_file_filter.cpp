@@ -9,6 +9,8 @@ struct FilterCase {
     const char* filter;
 };
 
+void PrintTo(const FilterCase& c, std::ostream* out) { *out << c.types.jpeg << c.types.tiff << c.types.bitmap << c.types.png; }
+
 class BuildFileFilterTest : public ::testing::TestWithParam<FilterCase> {};
 
 TEST_P(BuildFileFilterTest, ListsTheSetTypesInOrder)

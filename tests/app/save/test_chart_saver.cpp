@@ -62,6 +62,8 @@ struct InputCase {
     const char* message;
 };
 
+void PrintTo(const InputCase& c, std::ostream* out) { *out << "patient '" << c.patient << "' serial '" << c.serial << "'"; }
+
 class SaverInputTest : public SaverTest, public ::testing::WithParamInterface<InputCase> {};
 
 TEST_P(SaverInputTest, RefusesBadNumbersBeforeTouchingAnything)

@@ -165,32 +165,29 @@ std::optional<double> ParseDouble(const std::string& value)
     return result;
 }
 
+template <class T>
+std::optional<T> Parse(const std::string& value)
+{
+    if constexpr (std::is_same_v<T, bool>)
+        return ParseBool(value);
+    else if constexpr (std::is_same_v<T, std::int32_t>)
+        return ParseInteger(value);
+    else if constexpr (std::is_same_v<T, double>)
+        return ParseDouble(value);
+    else
+        return value;
+}
+
 // Stores the text in the field when its type can hold it.
 bool Store(TRegistory& settings, const FieldRef& field, const std::string& value)
 {
     return std::visit(
         [&](auto member) -> bool {
             auto& target = settings.*member;
-            using T = std::decay_t<decltype(target)>;
-            if constexpr (std::is_same_v<T, bool>) {
-                const auto parsed = ParseBool(value);
-                if (parsed)
-                    target = *parsed;
-                return parsed.has_value();
-            } else if constexpr (std::is_same_v<T, std::int32_t>) {
-                const auto parsed = ParseInteger(value);
-                if (parsed)
-                    target = *parsed;
-                return parsed.has_value();
-            } else if constexpr (std::is_same_v<T, double>) {
-                const auto parsed = ParseDouble(value);
-                if (parsed)
-                    target = *parsed;
-                return parsed.has_value();
-            } else {
-                target = value;
-                return true;
-            }
+            const auto parsed = Parse<std::decay_t<decltype(target)>>(value);
+            if (parsed)
+                target = *parsed;
+            return parsed.has_value();
         },
         field);
 }

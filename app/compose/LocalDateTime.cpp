@@ -1,20 +1,13 @@
 #include "app/compose/LocalDateTime.h"
 
-#include <ctime>
+#include "pdf/PdfServices.h"
 
 namespace quillora {
 
 LocalDateTime CurrentLocalTime()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-            local.tm_hour, local.tm_min, local.tm_sec};
+    const TPdfDateTime now = TPdfSystemClock().Now();
+    return {now.Year, now.Month, now.Day, now.Hour, now.Minute, now.Second};
 }
 
 } // namespace quillora

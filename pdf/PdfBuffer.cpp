@@ -17,12 +17,6 @@ void TPdfBuffer::AssignShared(SharedBytes bytes)
     shared_ = std::move(bytes);
 }
 
-void TPdfBuffer::Clear()
-{
-    owned_.clear();
-    shared_.reset();
-}
-
 std::string_view TPdfBuffer::View() const
 {
     if (shared_)

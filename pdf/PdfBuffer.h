@@ -14,7 +14,6 @@ public:
     void Append(std::string_view bytes);
     // Replaces the contents with a shared block, without copying it.
     void AssignShared(SharedBytes bytes);
-    void Clear();
 
     std::string_view View() const;
     std::size_t Size() const { return View().size(); }

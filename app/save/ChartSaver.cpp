@@ -107,7 +107,8 @@ std::optional<SaveResult> ChartSaver::PrepareFolder(Target& target)
         errorLog_.addLine(ErrorLogLine(target.folder, target.chartName));
         return refuse(SaveStatus::NotOverwritten, target.chartName);
     }
-    if (!dirFile_.MakeFolder()) {
+    // An empty base folder (a lost setting) would put the archive at the file-system root.
+    if (settings_.Target.empty() || !dirFile_.MakeFolder()) {
         questions_.NotMakeFolder(target.folder);
         return refuse(SaveStatus::FolderNotMade, target.folder);
     }

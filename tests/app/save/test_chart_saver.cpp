@@ -182,6 +182,15 @@ TEST_F(SaverTest, FolderThatCannotBeMadeIsReported)
     EXPECT_EQ(questions.notMakeFolder[0], (tmp.path / "file" / "00" / "01" / "23" / "45").string());
 }
 
+TEST_F(SaverTest, EmptyBaseFolderIsNotTheFileSystemRoot)
+{
+    settings.Target.clear();
+    const auto result = saver.Save(Request({Page("1.jpg"), Page("2.jpg")}));
+    EXPECT_EQ(result.status, SaveStatus::FolderNotMade);
+    EXPECT_FALSE(fs::exists("/00/01/23/45"));
+    EXPECT_EQ(questions.notMakeFolder.size(), 1u);
+}
+
 TEST_F(SaverTest, ChartNameTakenByAFolderIsReportedBeforeComposing)
 {
     settings.WriteInhibit = false;

@@ -135,6 +135,8 @@ std::size_t SaneDevice::read(std::span<std::uint8_t> buffer)
     if (status == SANE_STATUS_EOF)
         return 0;
     check(status, name_);
+    if (length < 0 || static_cast<std::size_t>(length) > buffer.size())
+        throw ImageError(ImageError::Kind::Scan, name_, "SANE", "the device reported an impossible read length");
     return static_cast<std::size_t>(length);
 }
 

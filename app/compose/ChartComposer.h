@@ -38,6 +38,10 @@ public:
     // document information.
     virtual void Begin(const ChartPageSetup& setup, const LocalDateTime& creationDate) = 0;
 
+    // Names the image files that AddPage will receive next, in order, so that their image
+    // work can start ahead on worker threads. Optional: AddPage works without it.
+    virtual void Expect(const std::vector<std::string>& imageFiles) { (void)imageFiles; }
+
     // Adds one page carrying the image of `imageFile`. With a note the page gets a printable
     // text annotation of its lines (also when there are none); without, none is printed.
     // Throws PageImageError when the image cannot be decoded.

@@ -45,11 +45,19 @@ void TPdfCreate::BeginPdf(const std::string& path)
     PReport1.StartDocument();
 }
 
-void TPdfCreate::AddImagePage()
+quillora::PageImageSettings TPdfCreate::PageImageSettings()
 {
     JpegQuality = quillora::ClampJpegQuality(JpegQuality);
-    const quillora::PageImage image = quillora::PreparePageImage(
-        ImageFile, {AreaWidth, AreaHeight, StretchToFit, JpegQuality});
+    return {AreaWidth, AreaHeight, StretchToFit, JpegQuality};
+}
+
+void TPdfCreate::AddImagePage()
+{
+    AddPreparedPage(quillora::PreparePageImage(ImageFile, PageImageSettings()));
+}
+
+void TPdfCreate::AddPreparedPage(const quillora::PageImage& image)
+{
     if (!StretchToFit) {
         CropWidth = image.width;
         CropHeight = image.height;

@@ -45,6 +45,10 @@ public:
     // Reads ImageFile, crops or scales it to the area, encodes it and prints one page.
     // Throws quillora::PageImageError when the image cannot be read or decoded.
     void AddImagePage();
+    // The image work of AddImagePage, as settings for PreparePageImage (clamps JpegQuality).
+    quillora::PageImageSettings PageImageSettings();
+    // Prints one page with an image already prepared with PageImageSettings().
+    void AddPreparedPage(const quillora::PageImage& image);
     // Writes the document to the file named at BeginPdf.
     void EndPdf();
     // Writes the document into memory and returns the bytes of the file.

@@ -119,6 +119,17 @@ std::optional<SaveResult> ChartSaver::PrepareFolder(Target& target)
     return std::nullopt;
 }
 
+// The pages that go into the PDF: from the first or the second page on, those whose image
+// file exists (a missing file leaves its page out silently).
+std::vector<const SavePage*> ChartSaver::PagesToCompose(const SaveRequest& request) const
+{
+    std::vector<const SavePage*> pages;
+    for (std::size_t i = settings_.FirstPage ? 0 : 1; i < request.pages.size(); ++i)
+        if (IsExistingFile(request.pages[i].FileName))
+            pages.push_back(&request.pages[i]);
+    return pages;
+}
+
 SaveResult ChartSaver::Compose(const SaveRequest& request, const Target& target, const LocalDateTime& now)
 {
     SaveResult result;
@@ -130,14 +141,16 @@ SaveResult ChartSaver::Compose(const SaveRequest& request, const Target& target,
                          settings_.Stretch},
                         now);
         questions_.Progress(kWaitMessage);
-        for (std::size_t i = settings_.FirstPage ? 0 : 1; i < request.pages.size(); ++i) {
-            const SavePage& page = request.pages[i];
-            if (!IsExistingFile(page.FileName))
-                continue;
-            composer_.AddPage(page.FileName, page.Note);
-            if (!page.Title.empty())
-                composer_.AddOutline(page.Title);
-            questions_.Progress(page.FileName);
+        const auto pages = PagesToCompose(request);
+        std::vector<std::string> files;
+        for (const SavePage* page : pages)
+            files.push_back(page->FileName);
+        composer_.Expect(files);
+        for (const SavePage* page : pages) {
+            composer_.AddPage(page->FileName, page->Note);
+            if (!page->Title.empty())
+                composer_.AddOutline(page->Title);
+            questions_.Progress(page->FileName);
         }
         result.pagesSaved = composer_.PageCount();
         if (result.pagesSaved == 0) {

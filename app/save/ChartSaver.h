@@ -89,6 +89,7 @@ private:
     struct Target;
     std::optional<SaveResult> CheckInput(const SaveRequest& request, Target& target) const;
     std::optional<SaveResult> PrepareFolder(Target& target);
+    std::vector<const SavePage*> PagesToCompose(const SaveRequest& request) const;
     SaveResult Compose(const SaveRequest& request, const Target& target, const LocalDateTime& now);
     SaveResult Publish(const std::string& pdf, const Target& target, SaveResult result);
     void Finish(SaveResult& result, const Target& target);

@@ -2,6 +2,7 @@
 
 #include "ComposeFixtures.h"
 
+#include <fstream>
 #include <regex>
 
 using namespace quillora;
@@ -159,6 +160,50 @@ TEST_F(PdfCreateTest, FinishingWithoutPagesFailsAndBeginStartsAfresh)
     EXPECT_NE(pdf.find("/MediaBox [0 0 300 400 ]"), std::string::npos);
     EXPECT_EQ(composer.Composer().AreaWidth, 234);
     EXPECT_EQ(composer.Composer().CropWidth, 50);
+}
+
+} // namespace
+
+namespace {
+
+std::string ComposeThreePages(const std::vector<std::string>& files, bool expect)
+{
+    PdfChartComposer composer{std::make_shared<TPdfFixedClock>(kSaved)};
+    composer.Composer().PRJpegImage1.SetRandom(std::make_shared<TPdfSequenceRandom>(std::vector<int>{1, 2, 3}));
+    composer.Begin({700, 1000, 80, true}, kDesignDate);
+    if (expect)
+        composer.Expect(files);
+    for (const auto& file : files)
+        composer.AddPage(file, std::nullopt);
+    return composer.Finish();
+}
+
+TEST(PdfChartComposer, PagesPreparedAheadGiveTheSameFile)
+{
+    ImageFolder folder;
+    const std::vector<std::string> files = {folder.Write(ColourPage(1200, 1600), "a.jpg"),
+                                            folder.Write(GreyPage(500, 400), "b.png"),
+                                            folder.Write(BilevelPage(900, 1300), "c.tif")};
+    EXPECT_EQ(ComposeThreePages(files, true), ComposeThreePages(files, false));
+}
+
+TEST(PdfChartComposer, AnUndecodableExpectedPageFailsWhenItsTurnComes)
+{
+    ImageFolder folder;
+    const auto good = folder.Write(ColourPage(300, 300), "a.jpg");
+    const auto bad = (folder.path / "b.jpg").string();
+    std::ofstream(bad) << "not a JPEG";
+    PdfChartComposer composer;
+    composer.Begin({700, 1000, 80, false}, kDesignDate);
+    composer.Expect({good, bad, good});
+    composer.AddPage(good, std::nullopt);
+    EXPECT_THROW(composer.AddPage(bad, std::nullopt), PageImageError);
+    composer.Discard();
+    // An expectation that does not hold is dropped; the page is prepared on the spot.
+    composer.Begin({700, 1000, 80, false}, kDesignDate);
+    composer.Expect({bad});
+    composer.AddPage(good, std::nullopt);
+    EXPECT_EQ(composer.PageCount(), 1);
 }
 
 } // namespace

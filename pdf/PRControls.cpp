@@ -34,6 +34,10 @@ void TPRControl::SetParent(TPRControl* parent)
         return;
     if (parent)
         CheckParent(*parent);
+    // A component inside itself would make every walk up or down the tree endless.
+    for (const TPRControl* ancestor = parent; ancestor; ancestor = ancestor->parent_)
+        if (ancestor == this)
+            throw EPdfError("SetParent --a component cannot be placed on itself or its own children.");
     if (parent_) {
         parent_->DetachChild(this);
         parent_->Realign();

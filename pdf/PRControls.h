@@ -39,7 +39,8 @@ public:
 
     TPRControl* Parent() const { return parent_; }
     // Places the component on `parent` (nullptr takes it off), after the parent's last child.
-    // A parent of the wrong class is refused with EPdfError and nothing changes.
+    // A parent of the wrong class, the component itself or one of its descendants is refused
+    // with EPdfError and nothing changes.
     void SetParent(TPRControl* parent);
     const std::vector<TPRControl*>& Children() const { return children_; }
 

@@ -299,6 +299,13 @@ TEST(PRComponents, ParentRules)
     EXPECT_EQ(ErrorOf([&] { second.SetParent(&image); }), "this component must set on TPRPanel");
     EXPECT_EQ(item.Parent(), nullptr);
     EXPECT_TRUE(page.Children().empty());
+
+    // No cycles: they would make GetPage and printing endless.
+    const std::string cycle = "SetParent --a component cannot be placed on itself or its own children.";
+    EXPECT_EQ(ErrorOf([&] { panel.SetParent(&panel); }), cycle);
+    EXPECT_EQ(ErrorOf([&] { panel.SetParent(&other); }), cycle) << "other sits on panel";
+    EXPECT_EQ(panel.Parent(), nullptr);
+    EXPECT_EQ(other.Parent(), &panel);
 }
 
 TEST(PRComponents, DestroyedComponentsLeaveTheTree)

@@ -1,0 +1,113 @@
+// Intake of 100 A4 scans into the main window at the smallest and the largest thumbnail
+// size: time to the first thumbnail, time to the last, and the longest pause of the event
+// loop meanwhile (how long the window could not paint or answer).
+#include "app/ui/MainFormPrompts.h"
+#include "app/ui/PageListView.h"
+#include "app/ui/TMainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+class SilentPrompts : public quillora::ui::MainFormPrompts {
+public:
+    int execModal(QDialog&) override { return 0; }
+    void showError(QWidget*, const QString& message) override
+    {
+        std::fprintf(stderr, "error: %s\n", qPrintable(message));
+    }
+    bool confirmCloseWithUnsavedLog(QWidget*) override { return true; }
+    std::optional<QStringList> chooseScannerFiles(QWidget*, const QString&, const QString&) override { return {}; }
+    std::optional<QStringList> chooseImportFiles(QWidget*, const QString&, const QString&) override { return {}; }
+    std::optional<quillora::ui::SaveFileChoice> chooseScanSaveFile(QWidget*, const QString&, const QString&) override
+    {
+        return {};
+    }
+    void openWithShell(const QString&) override {}
+};
+
+// A4 at 300 dpi: a white sheet with a few lines of dark "text" blocks.
+void writeScans(const QString& folder, int count)
+{
+    QImage page(2480, 3508, QImage::Format_RGB32);
+    for (int i = 0; i < count; ++i) {
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        painter.setBrush(QColor(30, 30, 30));
+        for (int line = 0; line < 40; ++line)
+            painter.drawRect(200, 200 + line * 80 + (i % 7) * 3, 1800 - (line * 37 + i * 11) % 900, 40);
+        painter.end();
+        page.save(QDir(folder).filePath(QStringLiteral("scan%1.jpg").arg(i, 3, 10, QChar(u'0'))), "JPG", 75);
+    }
+}
+
+struct Figures {
+    qint64 firstMs = -1;
+    qint64 totalMs = 0;
+    qint64 longestPauseMs = 0;
+    int pages = 0;
+};
+
+Figures runIntake(const QString& folder, int imSize)
+{
+    SilentPrompts prompts;
+    TMainForm form(&prompts);
+    form.show();
+    form.Settings().ScannerDir = folder.toStdString();
+    form.Settings().ImSize = imSize;
+    form.ResetThumbnails();
+
+    Figures figures;
+    QElapsedTimer clock;
+    QElapsedTimer sinceTick;
+    QTimer ticker;
+    ticker.setInterval(5);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        figures.longestPauseMs = std::max(figures.longestPauseMs, sinceTick.restart());
+    });
+    QObject::connect(form.ListView1->model(), &QAbstractItemModel::rowsInserted, [&] {
+        if (figures.firstMs < 0)
+            figures.firstMs = clock.elapsed();
+    });
+    clock.start();
+    sinceTick.start();
+    ticker.start();
+    form.ScannerOpen->trigger();
+    figures.totalMs = clock.elapsed();
+    ticker.stop();
+    figures.pages = form.PageList.size();
+    form.close();
+    return figures;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    QTemporaryDir scans;
+    const int count = 100;
+    QElapsedTimer prepare;
+    prepare.start();
+    writeScans(scans.path(), count);
+    std::printf("generated %d A4 JPEG scans (2480x3508) in %lld ms\n", count, prepare.elapsed());
+    for (int imSize : {0, 4}) {
+        const Figures f = runIntake(scans.path(), imSize);
+        std::printf("ImSize %d: %d pages, first thumbnail after %lld ms, all after %lld ms "
+                    "(%.1f ms/page), longest event-loop pause %lld ms\n",
+                    imSize, f.pages, f.firstMs, f.totalMs,
+                    f.pages ? static_cast<double>(f.totalMs) / f.pages : 0.0, f.longestPauseMs);
+    }
+    return 0;
+}

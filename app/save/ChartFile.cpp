@@ -115,6 +115,8 @@ std::string WriteAll(int fd, std::string_view bytes)
     }
     if (::fsync(fd) != 0)
         return SystemReason(errno);
+    // Drops the cached pages, so that the read-back sees what the device holds.
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
     return {};
 }
 

@@ -8,6 +8,8 @@
 #include "app/ui/Tinfo.h"
 #include "app/ui/WarningWindows.h"
 #include "dialogs/TTagForm.h"
+#include "inquiry/TPdfViewerForm.h"
+#include "inquiry/TView.h"
 #include "logs/TErrorLogForm.h"
 #include "logs/TLog.h"
 #include "settings/ui/TPdfOutSet.h"
@@ -64,6 +66,8 @@ void TMainForm::CreateWindows()
     scanner_ = std::make_unique<quillora::ui::ScannerCommands>();
     tagForm_ = new TTagForm(*settings_, this);
     errorLogForm_ = new TErrorLogForm(errorLog_, this);
+    viewForm_ = new TView(this);
+    pdfViewerForm_ = new TPdfViewerForm(dirFile_, *settings_, *viewForm_, this);
 }
 
 void TMainForm::ConnectHandlers()
@@ -207,6 +211,7 @@ void TMainForm::N4Click()
 void TMainForm::UtilMenuClick()
 {
     SetStatusText(1, QString());
+    prompts_->execModal(*pdfViewerForm_);
 }
 
 void TMainForm::LogBtnClick()

@@ -40,6 +40,8 @@ class WarningWindows;
 }
 
 class TPdfOutSet;
+class TPdfViewerForm;
+class TView;
 
 namespace quillora {
 class ChartComposer;
@@ -241,6 +243,8 @@ private:
     Tinfo* infoForm_ = nullptr;
     TReadSet* readSetForm_ = nullptr;
     TPdfOutSet* pdfOutSetForm_ = nullptr;
+    TView* viewForm_ = nullptr;
+    TPdfViewerForm* pdfViewerForm_ = nullptr;
     std::unique_ptr<quillora::ui::WarningWindows> warnings_;
     std::unique_ptr<quillora::ui::ScannerCommands> scanner_;
     std::unique_ptr<quillora::ChartComposer> composer_;

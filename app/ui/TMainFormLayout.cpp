@@ -92,7 +92,6 @@ void TMainForm::BuildToolBar()
         QAction* action = ToolBar1->addAction(icon, hint);
         action->setObjectName(QString::fromLatin1(name));
         action->setToolTip(hint);
-        action->setStatusTip(hint);
         return action;
     };
     using namespace quillora::ui;

@@ -125,5 +125,16 @@ TEST_F(MainFormTest, HelpOpensTheMakersPageWithoutAHelpFile)
     EXPECT_EQ(prompts.modalShown.last(), QStringLiteral("Tinfo"));
 }
 
+TEST_F(MainFormTest, InquiryClearsTheMessageAndShowsTheLookupModally)
+{
+    form->SetStatusText(1, QStringLiteral("保存しました。"));
+    form->UtilMenu->trigger();
+    EXPECT_TRUE(form->StatusText(1).isEmpty());
+    ASSERT_EQ(prompts.modalShown.size(), 1);
+    form->LogBtn->trigger();
+    form->N17->trigger();
+    EXPECT_EQ(prompts.modalShown.size(), 3);
+}
+
 } // namespace
 } // namespace quillora::test

@@ -36,6 +36,11 @@ struct DropCase {
     ItemRange refreshed;
 };
 
+void PrintTo(const DropCase& c, std::ostream* os)
+{
+    *os << c.dragged << " onto " << c.target;
+}
+
 class DropTest : public ::testing::TestWithParam<DropCase> {};
 
 TEST_P(DropTest, MovesThePageBeforeTheTargetAndNamesTheItemsToRewrite)

@@ -54,6 +54,11 @@ struct FitCase {
     QRect drawn;
 };
 
+void PrintTo(const FitCase& c, std::ostream* os)
+{
+    *os << c.name << ' ' << c.width << 'x' << c.height << " in " << c.side;
+}
+
 class FitTest : public ::testing::TestWithParam<FitCase> {};
 
 TEST_P(FitTest, DrawsTheFittedRectangleOnWhite)

@@ -1,6 +1,8 @@
 // Intake commands in the window: order, add mode, file types, picked files, import.
 #include "MainFormFixture.h"
 
+#include "app/ui/ScannerCommands.h"
+
 #include <QAction>
 #include <QDir>
 #include <QLineEdit>
@@ -144,6 +146,15 @@ TEST_F(MainFormTest, ImportCopiesFilesIntoTheScannerFolderWithoutAddingPages)
     prompts.importFiles = QStringList{QDir::toNativeSeparators(source.filePath(QStringLiteral("gone.jpg")))};
     form->ReadFiles->trigger();
     EXPECT_EQ(prompts.errors.size(), 1);
+}
+
+TEST(ScanSaveName, TakesTheExtensionOfTheChosenFilterEntry)
+{
+    using quillora::ui::withScanExtension;
+    EXPECT_EQ(withScanExtension(QStringLiteral("/scan/page1.jpg"), 2), QStringLiteral("/scan/page1.bmp"));
+    EXPECT_EQ(withScanExtension(QStringLiteral("/scan/page1"), 1), QStringLiteral("/scan/page1.jpg"));
+    EXPECT_EQ(withScanExtension(QStringLiteral("/scan/a.b.png"), 3), QStringLiteral("/scan/a.b.tif"));
+    EXPECT_EQ(withScanExtension(QStringLiteral("/scan/p.tif"), 4), QStringLiteral("/scan/p.png"));
 }
 
 } // namespace

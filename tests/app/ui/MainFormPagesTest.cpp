@@ -55,6 +55,11 @@ struct DragCase {
     const char* order;
 };
 
+void PrintTo(const DragCase& c, std::ostream* os)
+{
+    *os << c.from << " onto " << c.to;
+}
+
 class DragDropTest : public PageListTest, public ::testing::WithParamInterface<DragCase> {};
 
 TEST_P(DragDropTest, ReordersRecordsAndRewritesTheItems)

@@ -3,6 +3,7 @@
 // clearing command, and a whole chart checked with qpdf.
 #include "MainFormFixture.h"
 
+#include "app/compose/PdfChartComposer.h"
 #include "app/ui/WarningWindows.h"
 #include "app/warnings/TDeleteWarningForm.h"
 
@@ -55,6 +56,39 @@ struct InputCase {
     const char* message;
 };
 
+void PrintTo(const InputCase& c, std::ostream* os)
+{
+    *os << '"' << c.patient << "\" / \"" << c.serial << '"';
+}
+
+// The real composer, watching the window while each page is added.
+class WatchingComposer : public ChartComposer {
+public:
+    explicit WatchingComposer(TMainForm& form) : form_(form) {}
+    void Begin(const ChartPageSetup& setup, const LocalDateTime& date) override { pdf_.Begin(setup, date); }
+    void AddPage(const std::string& imageFile, const std::optional<std::vector<std::string>>& note) override
+    {
+        busyWhileComposing = busyWhileComposing && !form_.SaveButton->isEnabled() && !form_.PageControl1->isEnabled();
+        progressShown = progressShown && form_.SaveProgress->isVisible();
+        progressValues << form_.SaveProgress->value();
+        pdf_.AddPage(imageFile, note);
+    }
+    void Expect(const std::vector<std::string>& imageFiles) override { pdf_.Expect(imageFiles); }
+    void AddOutline(const std::string& title) override { pdf_.AddOutline(title); }
+    int PageCount() const override { return pdf_.PageCount(); }
+    std::string Finish() override { return pdf_.Finish(); }
+    void Discard() noexcept override { pdf_.Discard(); }
+
+    bool busyWhileComposing = true;
+    bool progressShown = true;
+    QList<int> progressValues;
+
+private:
+    TMainForm& form_;
+    PdfChartComposer pdf_;
+};
+
+
 class SaveInputTest : public SaveTest, public ::testing::WithParamInterface<InputCase> {};
 
 TEST_P(SaveInputTest, BadNumbersAreReportedInThePanelAndNothingIsWritten)
@@ -94,6 +128,22 @@ TEST_F(SaveTest, SavedChartIsLoggedAndTheQuestionComesOnClosing)
     form->N12->trigger(); // "ログのクリア" clears the mark
     EXPECT_TRUE(form->close());
     EXPECT_EQ(prompts.closeQuestions, 1);
+}
+
+TEST_F(SaveTest, WindowIsBusyAndShowsProgressWhileComposing)
+{
+    auto composer = std::make_unique<WatchingComposer>(*form);
+    WatchingComposer& watch = *composer;
+    form->setChartComposer(std::move(composer));
+    form->Settings().FirstPage = true;
+    save(QStringLiteral("12"), QStringLiteral("0"));
+    EXPECT_EQ(form->StatusText(1), QStringLiteral("保存しました。"));
+    EXPECT_TRUE(watch.busyWhileComposing);
+    EXPECT_TRUE(watch.progressShown);
+    EXPECT_EQ(watch.progressValues, (QList<int>{0, 1, 2}));
+    EXPECT_EQ(form->SaveProgress->maximum(), 3);
+    EXPECT_FALSE(form->SaveProgress->isVisible());
+    EXPECT_TRUE(form->SaveButton->isEnabled());
 }
 
 TEST_F(SaveTest, ExistingChartIsNotOverwrittenAndTheErrorLogGetsALine)

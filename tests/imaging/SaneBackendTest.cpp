@@ -135,31 +135,4 @@ TEST_F(SaneBackend, AnArrayOptionIsNotSetFromOneNumber)
     EXPECT_NO_THROW(device.setNumberOption("int-constraint-range", 8)) << "a single number is set";
 }
 
-// A status other than GOOD in the middle of a scan ends it with SANE's own text.
-TEST_F(SaneBackend, AReadStatusBecomesAnErrorWithTheStatusText)
-{
-    struct Case {
-        const char* code;
-        SANE_Status status;
-        ImageError::Kind kind;
-    };
-    const Case cases[] = {{"SANE_STATUS_JAMMED", SANE_STATUS_JAMMED, ImageError::Kind::Scan},
-                          {"SANE_STATUS_CANCELLED", SANE_STATUS_CANCELLED, ImageError::Kind::Cancelled}};
-    for (const Case& c : cases) {
-        SaneSession session;
-        SaneDevice device(session, "test:0");
-        device.setStringOption("read-return-value", c.code);
-        device.start();
-        std::vector<std::uint8_t> buffer(4096);
-        try {
-            device.read(buffer);
-            ADD_FAILURE() << c.code << " was not reported";
-        } catch (const ImageError& error) {
-            EXPECT_EQ(error.kind(), c.kind) << c.code;
-            EXPECT_EQ(error.file(), "test:0");
-            EXPECT_EQ(error.detail(), sane_strstatus(c.status));
-        }
-    }
-}
-
 } // namespace

@@ -1,11 +1,14 @@
 #pragma once
 // Drives modal windows headlessly: a step runs from inside the window's own event loop once
 // a window of the wanted type is the active modal widget, and presses its real buttons.
-// A window that never appears fails the test instead of hanging it.
+// A window that never appears, or that the step leaves open (a failed assertion inside the
+// step, a button that does not close), fails the test instead of hanging it.
 #include <QApplication>
 #include <QCheckBox>
-#include <QRadioButton>
+#include <QDialog>
 #include <QElapsedTimer>
+#include <QPointer>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -29,6 +32,8 @@ public:
         auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
         if (window && window->isVisible()) {
             step_(*window);
+            clock_.restart();
+            WatchUntilClosed(window);
             return;
         }
         if (clock_.elapsed() > timeoutMs_) {
@@ -41,6 +46,24 @@ public:
     }
 
 private:
+    // The step must have closed the window; one still open after the timeout is closed here
+    // so that the modal loop returns and the test fails rather than hangs.
+    void WatchUntilClosed(QPointer<Window> window)
+    {
+        if (!window || !window->isVisible())
+            return;
+        if (clock_.elapsed() > timeoutMs_) {
+            ADD_FAILURE() << "modal window was left open";
+            window->close();
+            if (auto* dialog = qobject_cast<QDialog*>(window.data()); dialog && dialog->isVisible())
+                dialog->reject();
+            return;
+        }
+        QTimer::singleShot(10, [self = this->shared_from_this(), window] {
+            self->WatchUntilClosed(window);
+        });
+    }
+
     std::function<void(Window&)> step_;
     int timeoutMs_;
     QElapsedTimer clock_;
@@ -62,6 +85,14 @@ inline void Click(QWidget* button)
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     else
         QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Minimizes `window` and restores it, as the clerk does from the taskbar; the restore delivers
+// a spontaneous show event.
+inline void MinimizeAndRestore(QWidget& window)
+{
+    window.setWindowState(Qt::WindowMinimized);
+    window.setWindowState(Qt::WindowNoState);
 }
 
 } // namespace quillora::test

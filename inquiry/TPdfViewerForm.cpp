@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 TPdfViewerForm::TPdfViewerForm(TDirFile& dirFile, const TRegistory& settings,
                                quillora::inquiry::ChartListWindow& chartList, QWidget* parent)
@@ -41,7 +42,9 @@ TPdfViewerForm::TPdfViewerForm(TDirFile& dirFile, const TRegistory& settings,
 void TPdfViewerForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    // A window restored from minimized gets a spontaneous show event; it keeps what was typed.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TPdfViewerForm::FormShow()

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -192,7 +193,9 @@ PdfOutValues TPdfOutSet::Values() const
 void TPdfOutSet::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    // A window restored from minimized gets a spontaneous show event; it keeps what was typed.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TPdfOutSet::FormShow()

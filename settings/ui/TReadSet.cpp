@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -118,7 +119,9 @@ ReadSetValues TReadSet::Values() const
 void TReadSet::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    // A window restored from minimized gets a spontaneous show event; it keeps what was typed.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TReadSet::FormShow()

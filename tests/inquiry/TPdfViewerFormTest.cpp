@@ -107,6 +107,23 @@ TEST_F(TPdfViewerFormTest, ReopeningShowsAnEmptyField)
     EXPECT_EQ(error, "");
 }
 
+TEST_F(TPdfViewerFormTest, RestoringTheMinimizedDialogKeepsTheNumberAndTheMessage)
+{
+    TPdfViewerForm dialog(dirFile, settings, chartList);
+    QString number, error;
+    WhenModal<TPdfViewerForm>([&](TPdfViewerForm& d) {
+        d.PidNo->setText("5678");
+        Click(d.Button1); // no such folder: "接続エラー"
+        quillora::test::MinimizeAndRestore(d);
+        number = d.PidNo->text();
+        error = d.ErrorDisp->text();
+        d.close();
+    });
+    dialog.exec();
+    EXPECT_EQ(number, "5678");
+    EXPECT_EQ(error, "接続エラー");
+}
+
 // The real chart list opens over the lookup and keeps its view style for the next lookup.
 TEST_F(TPdfViewerFormTest, TheChartListKeepsItsViewStyleAcrossLookups)
 {

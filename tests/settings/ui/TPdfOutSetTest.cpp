@@ -188,6 +188,22 @@ TEST_F(TPdfOutSetTest, CancelAfterAFailedSetLeavesSettingsUnchanged)
     EXPECT_EQ(height, "1200");
 }
 
+TEST_F(TPdfOutSetTest, RestoringTheMinimizedDialogKeepsWhatWasTyped)
+{
+    QString height, message;
+    WhenModal<TPdfOutSet>([&](TPdfOutSet& d) {
+        d.Edit1->setText("99");
+        Click(d.Button2);
+        quillora::test::MinimizeAndRestore(d);
+        height = d.Edit1->text();
+        message = d.StatusBar1->currentMessage();
+        Click(d.Button1);
+    });
+    EXPECT_FALSE(dialog.Execute(settings));
+    EXPECT_EQ(height, "99");
+    EXPECT_EQ(message, "縦か横のサイズが少ないエラー");
+}
+
 TEST_F(TPdfOutSetTest, QualityStaysWithin50To100)
 {
     settings.Quality = 30;

@@ -1,6 +1,6 @@
 #pragma once
-// Reading a number typed into an edit field. Header-only and free of Qt so that the settings
-// dialogs and the chart lookup read numbers by one rule.
+// Reading a number typed into an edit field of the settings dialogs. Header-only and free of Qt
+// so that the rule is tested without a window.
 #include <charconv>
 #include <cstdint>
 #include <optional>

@@ -1,8 +1,9 @@
 #pragma once
 // The medical institution code becomes part of every chart file name ("HP" + code + "_..."),
 // so it must not carry a folder separator or a character that file names cannot hold on
-// either platform the workstation runs on. Header-only and free of Qt so that the settings
-// dialog and the save flow apply one and the same rule.
+// either platform the workstation runs on. Header-only and free of Qt. The save flow refuses
+// the same characters with its own copy of this test (quillora::save::IsSafeInstitutionCode);
+// the two must stay in step.
 #include <string_view>
 
 namespace quillora::settings_ui {

@@ -46,6 +46,9 @@ class TView;
 namespace quillora {
 class ChartComposer;
 }
+namespace quillora::imaging {
+class ScannerSourceChooser;
+}
 
 class TMainForm : public QMainWindow, public quillora::settings_ui::ReadSetHost {
     Q_OBJECT
@@ -57,6 +60,8 @@ public:
     void setImageEditor(std::unique_ptr<quillora::ui::PageImageEditor> editor);
     // The composer of the saved charts (the PDF composer unless a test replaces it).
     void setChartComposer(std::unique_ptr<quillora::ChartComposer> composer);
+    // Who picks the scanner source (a selection dialog unless a test replaces it).
+    void setScannerSourceChooser(quillora::imaging::ScannerSourceChooser* chooser);
 
     // ---- controls (named as in the window) ----
     QToolBar* ToolBar1;

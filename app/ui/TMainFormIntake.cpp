@@ -183,6 +183,11 @@ void TMainForm::ReadFilesClick()
     SetStatusText(1, QStringLiteral("インポート完了"));
 }
 
+void TMainForm::setScannerSourceChooser(quillora::imaging::ScannerSourceChooser* chooser)
+{
+    scanner_ = std::make_unique<quillora::ui::ScannerCommands>(chooser);
+}
+
 void TMainForm::TwainSourceMenuClick()
 {
     TwainReadMenu->setEnabled(scanner_->chooseSource(this));

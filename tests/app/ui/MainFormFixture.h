@@ -25,6 +25,7 @@ public:
     bool closeAnswer = false;
     std::optional<QStringList> scannerFiles;
     std::optional<QStringList> importFiles;
+    std::optional<ui::SaveFileChoice> scanSaveFile;
     QStringList opened;
 
     int execModal(QDialog& dialog) override;
@@ -44,7 +45,7 @@ public:
     }
     std::optional<ui::SaveFileChoice> chooseScanSaveFile(QWidget*, const QString&, const QString&) override
     {
-        return std::nullopt;
+        return scanSaveFile;
     }
     void openWithShell(const QString& target) override { opened << target; }
 };

@@ -22,10 +22,14 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QPushButton>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
+#include <sys/types.h>
+#include <unistd.h>
 
 using quillora::test::Click;
 using quillora::test::WhenModal;
@@ -65,31 +69,74 @@ std::string ReadAll(const fs::path& file)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Runs this test binary with `filter` under xvfb-run on the X11 platform; false when that is
-// not possible here.
-bool RunUnderVirtualDisplay(const QString& filter)
+// Set in the environment of the run under the virtual display, so that it never starts
+// another one.
+constexpr char kUnderVirtualDisplay[] = "QUILLORA_UNDER_VIRTUAL_DISPLAY";
+constexpr int kVirtualRunTimeoutMs = 180000;
+
+// Ends the whole process group of `child` (xvfb-run, its Xvfb and the test binary), so that
+// no X server is left behind when the run overstays its time.
+void EndProcessGroup(QProcess& child)
+{
+    const pid_t group = static_cast<pid_t>(child.processId());
+    if (group <= 0)
+        return;
+    ::kill(-group, SIGTERM);
+    if (!child.waitForFinished(5000)) {
+        ::kill(-group, SIGKILL);
+        child.waitForFinished(5000);
+    }
+}
+
+// Runs this test binary with `filter` under xvfb-run on the X11 platform and checks that it
+// passed. Returns why that cannot be done on this machine, or nothing when the run took place.
+std::optional<std::string> RunUnderVirtualDisplay(const QString& filter)
 {
     const QString xvfbRun = QStandardPaths::findExecutable("xvfb-run");
     if (xvfbRun.isEmpty())
-        return false;
+        return "xvfb-run is missing (scripts/install-deps.sh installs it)";
+    if (QStandardPaths::findExecutable("xauth").isEmpty())
+        return "xauth, which xvfb-run needs, is missing (scripts/install-deps.sh installs it)";
+    if (qEnvironmentVariableIsSet(kUnderVirtualDisplay)) {
+        ADD_FAILURE() << "the virtual display run came up on the offscreen platform again";
+        return std::nullopt;
+    }
+    const QString errorFile =
+        QString::fromStdString((quillora::test::testHome() / "xvfb-run-errors.txt").string());
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert(kUnderVirtualDisplay, "1");
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(xvfbRun, {"-a", QCoreApplication::applicationFilePath(), "--gtest_filter=" + filter});
-    const bool finished = child.waitForFinished(180000);
+    child.setChildProcessModifier([] { ::setpgid(0, 0); }); // a group of its own, see EndProcessGroup
+    child.start(xvfbRun, {"-a", "-e", errorFile, QCoreApplication::applicationFilePath(),
+                          "--gtest_filter=" + filter});
+    if (!child.waitForStarted()) {
+        ADD_FAILURE() << "xvfb-run did not start: " << child.errorString().toStdString();
+        return std::nullopt;
+    }
+    const bool finished = child.waitForFinished(kVirtualRunTimeoutMs);
+    if (!finished)
+        EndProcessGroup(child);
     const QByteArray output = child.readAll();
-    EXPECT_TRUE(finished && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0)
-        << output.toStdString();
-    return true;
+    QFile errors(errorFile);
+    const QByteArray serverErrors = errors.open(QIODevice::ReadOnly) ? errors.readAll() : QByteArray();
+    if (!finished)
+        ADD_FAILURE() << "the run under the virtual display did not end in time\n"
+                      << output.toStdString() << serverErrors.toStdString();
+    else
+        EXPECT_TRUE(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0)
+            << output.toStdString() << serverErrors.toStdString();
+    return std::nullopt;
 }
 
 TEST(ChartRoundTrip, ASavedChartIsFoundListedAndOpened)
 {
     if (QGuiApplication::platformName() == "offscreen") {
-        if (!RunUnderVirtualDisplay("ChartRoundTrip.ASavedChartIsFoundListedAndOpened"))
-            GTEST_SKIP() << "opening documents needs a display and xvfb-run is missing";
+        if (const auto missing =
+                RunUnderVirtualDisplay("ChartRoundTrip.ASavedChartIsFoundListedAndOpened"))
+            GTEST_SKIP() << "opening documents needs a display: " << *missing;
         return;
     }
     const fs::path home = quillora::test::testHome() / "round-trip";

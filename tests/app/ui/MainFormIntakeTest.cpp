@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace quillora::test {
 namespace {
@@ -155,6 +156,59 @@ TEST(ScanSaveName, TakesTheExtensionOfTheChosenFilterEntry)
     EXPECT_EQ(withScanExtension(QStringLiteral("/scan/page1"), 1), QStringLiteral("/scan/page1.jpg"));
     EXPECT_EQ(withScanExtension(QStringLiteral("/scan/a.b.png"), 3), QStringLiteral("/scan/a.b.tif"));
     EXPECT_EQ(withScanExtension(QStringLiteral("/scan/p.tif"), 4), QStringLiteral("/scan/p.png"));
+}
+
+} // namespace
+} // namespace quillora::test
+
+namespace quillora::test {
+namespace {
+
+// While thumbnails are being made the window keeps handling events; commands that change the
+// page list, and closing, are held off until the intake is done.
+TEST_F(MainFormTest, CommandsThatChangeThePageListWaitForALongIntake)
+{
+    for (int i = 0; i < 12; ++i)
+        addScan(QStringLiteral("p%1.png").arg(i, 2, 10, QChar(u'0')), 1240, 1754);
+    bool firedWhileBusy = false;
+    bool closed = true;
+    QTimer::singleShot(0, form.get(), [&] {
+        firedWhileBusy = form->PageListBusy();
+        form->CurrentPage = 0;
+        form->PageDeleteMenu->trigger();
+        form->ScannerImage->trigger();
+        form->PageRedispMenu->trigger();
+        form->ListView1StartDrag();
+        form->ListView1DragOver(true, QPoint(5, 5));
+        form->ListView1DragDrop(QPoint(700, 400));
+        closed = form->close();
+    });
+    takeInScannerFolder();
+    ASSERT_TRUE(firedWhileBusy) << "the intake finished before the window handled an event";
+    EXPECT_FALSE(closed);
+    EXPECT_FALSE(form->PageListBusy());
+    ASSERT_EQ(form->PageList.size(), 12);
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(QFileInfo(form->PageList.at(i).FileName).fileName(), QStringLiteral("p%1.png").arg(i, 2, 10, QChar(u'0')));
+        EXPECT_EQ(form->PageList.at(i).ImageIndex, i);
+    }
+    EXPECT_EQ(form->ListView1->count(), 12);
+}
+
+TEST_F(MainFormTest, PatientTabReportsPagesItCannotShow)
+{
+    addScan(QStringLiteral("a.png"));
+    QFile broken(scanner.filePath(QStringLiteral("b.png")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("garbage");
+    broken.close();
+    takeInScannerFolder();
+    form->PageControl1->setCurrentWidget(form->TabSheet1);
+    EXPECT_EQ(form->StatusText(1), QStringLiteral("サポートしていないファイル形式があります。"));
+    form->PageControl1->setCurrentWidget(form->TabSheet2);
+    QFile::remove(scanner.filePath(QStringLiteral("a.png")));
+    form->PageControl1->setCurrentWidget(form->TabSheet1);
+    EXPECT_EQ(form->StatusText(1), QStringLiteral("ファイルを開くことができません。"));
 }
 
 } // namespace

@@ -8,14 +8,16 @@
 
 namespace quillora::settings_ui {
 
-// The decimal integer in `text`: optional blanks around it, an optional sign, then digits only.
-// Anything else (empty, letters, a fraction, a value beyond 64 bits) is no integer.
+// The decimal integer in `text`: optional leading blanks, an optional sign, then digits only.
+// Anything else (empty, letters, a fraction, a trailing blank, a value beyond 64 bits) is no
+// integer. The save reads the serial number by the same rule, so a default serial number
+// accepted here is never refused there.
 inline std::optional<std::int64_t> ParseDecimalInteger(std::string_view text)
 {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos)
         return std::nullopt;
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    text.remove_prefix(first);
     if (text.front() == '+') {
         text.remove_prefix(1);
         if (text.empty() || text.front() == '-')

@@ -1,4 +1,5 @@
 // The checks of both settings dialogs, without any window.
+#include "app/save/ChartName.h"
 #include "settings/TRegistory.h"
 #include "settings/ui/DecimalText.h"
 #include "settings/ui/InstitutionCode.h"
@@ -25,7 +26,7 @@ TEST_P(DecimalTextTest, ReadsOnlyPlainDecimalIntegers)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, DecimalTextTest,
-    testing::Values(IntegerCase{"0", 0}, IntegerCase{"007", 7}, IntegerCase{" 42 ", 42},
+    testing::Values(IntegerCase{"0", 0}, IntegerCase{"007", 7}, IntegerCase{" 42", 42}, IntegerCase{"42 ", std::nullopt},
                     IntegerCase{"+5", 5}, IntegerCase{"-1", -1}, IntegerCase{"", std::nullopt},
                     IntegerCase{"  ", std::nullopt}, IntegerCase{"abc", std::nullopt},
                     IntegerCase{"1e3", std::nullopt}, IntegerCase{"0x10", std::nullopt},
@@ -52,6 +53,18 @@ TEST(ReadSetCheck, AcceptsSerialNumbersFrom0To999Only)
     for (const char* bad : {"1000", "-1", "abc", ""}) {
         values.VolNo = bad;
         EXPECT_EQ(CheckReadSet(values), kSerialNumberError) << bad;
+    }
+}
+
+// The main window's serial field takes the default serial number as typed, and the save reads
+// that field: what the dialog accepts, the save must accept too.
+TEST(ReadSetCheck, AgreesWithTheSaveOnWhatIsASerialNumber)
+{
+    ReadSetValues values;
+    for (const char* text : {"0", "007", "999", " 7", "7 ", "+7", "-0", "1000", "-1", "", "7a", "0x7"}) {
+        values.VolNo = text;
+        EXPECT_EQ(CheckReadSet(values).empty(), quillora::save::ParseSerialNumber(text).has_value())
+            << '"' << text << '"';
     }
 }
 

@@ -27,7 +27,9 @@ QModelIndex FileListModel::List(const QString& folder)
     // A new source model is the only way to make the file-system model read a folder again.
     QFileSystemModel* old = files_;
     files_ = new QFileSystemModel(this);
-    files_->setFilter(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden);
+    // Hidden entries stay out, as in the desktop's own file lists: among them the temporary
+    // file of a chart still being written, which must not be opened half-written.
+    files_->setFilter(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
     files_->setReadOnly(false); // renaming in place
     files_->setRootPath(folder);
     files_->sort(NameColumn, Qt::AscendingOrder); // folders first, then files, by name

@@ -37,6 +37,7 @@ protected:
         fs::create_directories(patient / "scans");
         WriteFile(patient / "HP0012_12_1_2024_3_7.pdf", 300);
         WriteFile(patient / "HP0012_12_0_2024_3_7.pdf", 200);
+        WriteFile(patient / ".~HP0012_12_2_2024_3_7.pdf.x1", 50); // a chart still being written
         window.SetOpener([this](const QUrl& url) {
             opened << url;
             return true;

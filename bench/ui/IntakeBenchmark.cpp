@@ -10,7 +10,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QFile>
+#include <QFileInfo>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -34,18 +37,32 @@ public:
     void openWithShell(const QString&) override {}
 };
 
-// A4 at 300 dpi: a white sheet with a few lines of dark "text" blocks.
+// A4 at 300 dpi like a real scan: paper grain (noise), which makes the JPEG data as costly
+// to decode as a scanner's, and dark lines of "text". Ten distinct pages, copied to `count`.
 void writeScans(const QString& folder, int count)
 {
     QImage page(2480, 3508, QImage::Format_RGB32);
+    QRandomGenerator random(42);
+    const int distinct = 10;
     for (int i = 0; i < count; ++i) {
-        page.fill(Qt::white);
+        const QString name = QDir(folder).filePath(QStringLiteral("scan%1.jpg").arg(i, 3, 10, QChar(u'0')));
+        if (i >= distinct) {
+            QFile::copy(QDir(folder).filePath(QStringLiteral("scan%1.jpg").arg(i % distinct, 3, 10, QChar(u'0'))), name);
+            continue;
+        }
+        for (int y = 0; y < page.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(page.scanLine(y));
+            for (int x = 0; x < page.width(); ++x) {
+                const int grain = 225 + static_cast<int>(random.bounded(31));
+                line[x] = qRgb(grain, grain, grain - 5);
+            }
+        }
         QPainter painter(&page);
         painter.setBrush(QColor(30, 30, 30));
-        for (int line = 0; line < 40; ++line)
-            painter.drawRect(200, 200 + line * 80 + (i % 7) * 3, 1800 - (line * 37 + i * 11) % 900, 40);
+        for (int row = 0; row < 40; ++row)
+            painter.drawRect(200, 200 + row * 80 + i * 3, 1800 - (row * 37 + i * 11) % 900, 40);
         painter.end();
-        page.save(QDir(folder).filePath(QStringLiteral("scan%1.jpg").arg(i, 3, 10, QChar(u'0'))), "JPG", 75);
+        page.save(name, "JPG", 75);
     }
 }
 
@@ -101,7 +118,9 @@ int main(int argc, char** argv)
     QElapsedTimer prepare;
     prepare.start();
     writeScans(scans.path(), count);
-    std::printf("generated %d A4 JPEG scans (2480x3508) in %lld ms\n", count, prepare.elapsed());
+    std::printf("generated %d A4 JPEG scans (2480x3508, %lld KB each) in %lld ms\n", count,
+                QFileInfo(QDir(scans.path()).filePath(QStringLiteral("scan000.jpg"))).size() / 1024,
+                prepare.elapsed());
     for (int imSize : {0, 4}) {
         const Figures f = runIntake(scans.path(), imSize);
         std::printf("ImSize %d: %d pages, first thumbnail after %lld ms, all after %lld ms "

@@ -148,8 +148,6 @@ bool ShellListView::IsEditing(const QAbstractItemView* view) const
 
 bool ShellListView::IsRenaming() const { return IsEditing(ActiveView()); }
 
-QModelIndex ShellListView::CurrentItem() const { return ActiveView()->currentIndex(); }
-
 QString ShellListView::FilePath(const QModelIndex& index) const { return model_->FilePath(index); }
 
 QStringList ShellListView::ItemNames() const

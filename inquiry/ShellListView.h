@@ -38,7 +38,6 @@ public:
     void StartRename(const QModelIndex& index);
 
     bool IsRenaming() const; // a name is being edited in place
-    QModelIndex CurrentItem() const;
     QString FilePath(const QModelIndex& index) const;
     QStringList ItemNames() const; // the listed names in their order
     FileListModel* Model() const { return model_; }

@@ -8,6 +8,24 @@
 #include <QVBoxLayout>
 
 namespace quillora::settings_ui {
+namespace {
+
+// Puts `body` above `statusBar`, fixes the client size and leaves only the close box.
+void ShapeFixedDialog(QDialog& dialog, const QSize& clientSize, QLayout* body,
+                      QStatusBar* statusBar)
+{
+    auto* outer = new QVBoxLayout(&dialog);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    body->setContentsMargins(6, 6, 6, 6);
+    outer->addLayout(body, 1);
+    outer->addWidget(statusBar);
+    dialog.setFixedSize(clientSize);
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+} // namespace
 
 QStatusBar* MakeSimpleStatusBar(QWidget* parent)
 {
@@ -26,20 +44,6 @@ QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons)
         row->addWidget(button);
     }
     return row;
-}
-
-void ShapeFixedDialog(QDialog& dialog, const QSize& clientSize, QLayout* body,
-                      QStatusBar* statusBar)
-{
-    auto* outer = new QVBoxLayout(&dialog);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    body->setContentsMargins(6, 6, 6, 6);
-    outer->addLayout(body, 1);
-    outer->addWidget(statusBar);
-    dialog.setFixedSize(clientSize);
-    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
 
 FolderTree* ShapeFolderTreeDialog(QDialog& dialog, const QSize& clientSize, QWidget* rightPanel,

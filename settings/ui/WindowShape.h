@@ -7,7 +7,6 @@
 #include <initializer_list>
 
 class QDialog;
-class QLayout;
 class QPushButton;
 class QSize;
 class QStatusBar;
@@ -43,9 +42,5 @@ FolderTree* ShapeFolderTreeDialog(QDialog& dialog, const QSize& clientSize, QWid
 
 // Gives `panel` its fixed width and a column layout to fill.
 QVBoxLayout* PanelColumn(QWidget* panel, int width);
-
-// Puts `body` above `statusBar`, fixes the client size and leaves only the close box.
-void ShapeFixedDialog(QDialog& dialog, const QSize& clientSize, QLayout* body,
-                      QStatusBar* statusBar);
 
 } // namespace quillora::settings_ui

@@ -30,12 +30,14 @@ private:
 
 namespace {
 
+// The memo's lines as a list: an empty memo has none, and a final line break does not start
+// another line.
 QStringList memoLines(const QPlainTextEdit& memo)
 {
     QString text = memo.toPlainText();
     if (text.endsWith(u'\n'))
         text.chop(1);
-    return text.isEmpty() && memo.document()->blockCount() <= 1 ? QStringList() : text.split(u'\n');
+    return text.isEmpty() ? QStringList() : text.split(u'\n');
 }
 
 } // namespace

@@ -43,6 +43,14 @@ TEST(InstitutionCode, RefusesSeparatorsAndCharactersFileNamesCannotHold)
         EXPECT_FALSE(IsSafeInstitutionCode(bad)) << bad;
 }
 
+// The dialog and the save each test the code; a code one accepts the other must accept too.
+TEST(InstitutionCode, AgreesWithTheSave)
+{
+    for (const char* code : {"", "0012", "医院１", "12/3", "12\\3", "a:b", "a*b", "a?b", "a\"b",
+                             "a<b", "a>b", "a|b", "a\tb", "a\x7f", "a.b", "a b", "..", "a%b"})
+        EXPECT_EQ(IsSafeInstitutionCode(code), quillora::save::IsSafeInstitutionCode(code)) << code;
+}
+
 TEST(ReadSetCheck, AcceptsSerialNumbersFrom0To999Only)
 {
     ReadSetValues values;

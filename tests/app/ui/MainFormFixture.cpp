@@ -51,6 +51,13 @@ QString MainFormTest::addScan(const QString& name, int width, int height, Qt::Gl
     return path;
 }
 
+void MainFormTest::addFile(const QString& name, const QByteArray& bytes)
+{
+    QFile file(QDir(scanner.path()).filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
 void MainFormTest::takeInScannerFolder()
 {
     form->ScannerOpen->trigger();

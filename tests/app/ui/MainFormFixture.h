@@ -57,6 +57,8 @@ protected:
 
     // Writes a w x h image of one colour into the scanner folder; returns its full path.
     QString addScan(const QString& name, int width = 120, int height = 160, Qt::GlobalColor colour = Qt::gray);
+    // Writes a file of the given bytes into the scanner folder.
+    void addFile(const QString& name, const QByteArray& bytes);
     // Takes in the scanner folder (replace mode) through the toolbar button.
     void takeInScannerFolder();
     // Gives every page its letter as title: "A", "B", ... (item captions follow).

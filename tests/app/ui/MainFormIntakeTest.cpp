@@ -58,9 +58,7 @@ TEST_F(MainFormTest, AddModeSkipsListedNamesAndAppendsNewFiles)
 TEST_F(MainFormTest, TypeFilterLeavesOtherFormatsAndNoTypeStopsWithAMessage)
 {
     addScan(QStringLiteral("a.jpg"));
-    QFile tiff(scanner.filePath(QStringLiteral("b.tif"))); // its content is never read
-    ASSERT_TRUE(tiff.open(QIODevice::WriteOnly));
-    tiff.close();
+    addFile(QStringLiteral("b.tif"), QByteArray()); // its content is never read
     addScan(QStringLiteral("c.png"));
     TRegistory& settings = form->Settings();
     settings.TiffType = false;
@@ -115,10 +113,7 @@ TEST_F(MainFormTest, PickedFilesFollowTheSequenceAndMustLieInTheScannerFolder)
 TEST_F(MainFormTest, UndecodableFileBecomesAPageWithoutPicture)
 {
     addScan(QStringLiteral("a.jpg"));
-    QFile broken(scanner.filePath(QStringLiteral("b.jpg")));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("garbage");
-    broken.close();
+    addFile(QStringLiteral("b.jpg"), "garbage");
     takeInScannerFolder();
     ASSERT_EQ(form->PageList.size(), 2);
     EXPECT_EQ(form->PageList.at(1).ImageIndex, -1);
@@ -198,10 +193,7 @@ TEST_F(MainFormTest, CommandsThatChangeThePageListWaitForALongIntake)
 TEST_F(MainFormTest, PatientTabReportsPagesItCannotShow)
 {
     addScan(QStringLiteral("a.png"));
-    QFile broken(scanner.filePath(QStringLiteral("b.png")));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("garbage");
-    broken.close();
+    addFile(QStringLiteral("b.png"), "garbage");
     takeInScannerFolder();
     form->PageControl1->setCurrentWidget(form->TabSheet1);
     EXPECT_EQ(form->StatusText(1), QStringLiteral("サポートしていないファイル形式があります。"));

@@ -138,3 +138,23 @@ TEST_F(MainFormTest, InquiryClearsTheMessageAndShowsTheLookupModally)
 
 } // namespace
 } // namespace quillora::test
+
+namespace quillora::test {
+namespace {
+
+TEST_F(MainFormTest, IntakeSettingsConfirmedPutTheDefaultSerialIntoTheWindow)
+{
+    form->VolNoEdit->setText(QStringLiteral("5"));
+    answerNextModal(QStringLiteral("キャンセル"));
+    form->ReadImage->trigger();
+    EXPECT_EQ(form->VolNoEdit->text(), QStringLiteral("5"));
+    answerNextModal(QStringLiteral("設定"));
+    form->ReadImage->trigger();
+    EXPECT_EQ(form->VolNoEdit->text(), QStringLiteral("0"));
+    answerNextModal(QStringLiteral("キャンセル"));
+    form->N4->trigger();
+    EXPECT_TRUE(form->isVisible());
+}
+
+} // namespace
+} // namespace quillora::test

@@ -4,6 +4,7 @@
 #include "app/save/ChartName.h"
 #include "platform/Cp932.h"
 #include "settings/TRegistory.h"
+#include "settings/ValueRules.h"
 
 #include <array>
 #include <charconv>
@@ -81,7 +82,7 @@ const std::vector<Setting>& Settings()
         {"L4Back", &TRegistory::L4Back, LevelText(4)},
         {"HPCode", &TRegistory::HPCode,
          [](const std::string& v) {
-             return save::IsSafeInstitutionCode(v) ? std::string() : std::string(save::kInstitutionCodeError);
+             return settings::IsSafeInstitutionCode(v) ? std::string() : std::string(save::kInstitutionCodeError);
          }},
         {"WriteInhibit", &TRegistory::WriteInhibit, NoCheck},
         {"WriteDate", &TRegistory::WriteDate, NoCheck},

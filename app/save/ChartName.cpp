@@ -1,6 +1,7 @@
 #include "app/save/ChartName.h"
 
-#include <charconv>
+#include "settings/ValueRules.h"
+
 #include <filesystem>
 #include <limits>
 
@@ -8,25 +9,11 @@ namespace quillora::save {
 
 std::optional<std::int32_t> ParseInteger(std::string_view text)
 {
-    std::size_t pos = 0;
-    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
-        ++pos;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
-        negative = text[pos++] == '-';
-    if (pos == text.size())
+    const auto value = settings::ParseIntegerInRange(text, std::numeric_limits<std::int32_t>::min(),
+                                                     std::numeric_limits<std::int32_t>::max());
+    if (!value)
         return std::nullopt;
-    std::int64_t value = 0;
-    const auto digits = text.substr(pos);
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error != std::errc() || end != digits.data() + digits.size() || digits.front() == '+'
-        || digits.front() == '-')
-        return std::nullopt;
-    if (negative)
-        value = -value;
-    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return static_cast<std::int32_t>(value);
+    return static_cast<std::int32_t>(*value);
 }
 
 std::optional<std::uint32_t> ParsePatientNumber(std::string_view text)
@@ -43,18 +30,6 @@ std::optional<int> ParseSerialNumber(std::string_view text)
     if (!value || *value < 0 || *value > kMaxSerialNumber)
         return std::nullopt;
     return *value;
-}
-
-bool IsSafeInstitutionCode(std::string_view code)
-{
-    for (const char c : code) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F)
-            return false;
-        if (std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos)
-            return false;
-    }
-    return true;
 }
 
 std::string ChartFileName(const std::string& institutionCode, std::uint32_t patient, int serial,

@@ -22,16 +22,13 @@ inline constexpr const char* kPageUnreadable = "画像ファイルを読み込�
 inline constexpr std::uint32_t kMaxPatientNumber = 99999999;
 inline constexpr int kMaxSerialNumber = 999;
 
-// A decimal integer within the 32-bit signed range: optional leading blanks, an optional
-// sign, digits, nothing after them. Leading zeros are allowed ("007" is 7).
+// A decimal integer within the 32-bit signed range, read by the same rule as the settings
+// dialogs: optional leading blanks, an optional sign, digits, nothing after them. Leading
+// zeros are allowed ("007" is 7).
 std::optional<std::int32_t> ParseInteger(std::string_view text);
 
 std::optional<std::uint32_t> ParsePatientNumber(std::string_view text); // 1..99999999
 std::optional<int> ParseSerialNumber(std::string_view text);             // 0..999
-
-// Whether an institution code can stand in a file name: no path separators, no characters
-// that file names cannot hold (":*?\"<>|"), no control characters.
-bool IsSafeInstitutionCode(std::string_view code);
 
 // "HP" + code + "_" + patient + "_" + serial [+ "_" + year + "_" + month + "_" + day] + ".pdf",
 // numbers in decimal without leading zeros.

@@ -6,6 +6,7 @@
 #include "archive/TDirFile.h"
 #include "logs/ChartLog.h"
 #include "settings/TRegistory.h"
+#include "settings/ValueRules.h"
 
 #include <filesystem>
 
@@ -81,7 +82,7 @@ std::optional<SaveResult> ChartSaver::CheckInput(const SaveRequest& request, Tar
         return Failure(SaveStatus::InvalidSerial, kSerialError);
     if (!settings_.FirstPage && request.pages.size() < 2)
         return Failure(SaveStatus::FirstPageOnly, kFirstPageError);
-    if (!IsSafeInstitutionCode(settings_.HPCode))
+    if (!settings::IsSafeInstitutionCode(settings_.HPCode))
         return Failure(SaveStatus::UnsafeInstitutionCode, kInstitutionCodeError);
     target.patient = *patient;
     target.serial = *serial;

@@ -2,8 +2,7 @@
 
 #include "platform/Cp932.h"
 #include "settings/TRegistory.h"
-#include "settings/ui/DecimalText.h"
-#include "settings/ui/InstitutionCode.h"
+#include "settings/ValueRules.h"
 
 #include <algorithm>
 #include <limits>
@@ -23,7 +22,7 @@ bool FitsLevelLimit(const std::string& text)
 
 std::optional<std::int32_t> ParseInt32(const std::string& text)
 {
-    const auto value = ParseIntegerInRange(text, std::numeric_limits<std::int32_t>::min(),
+    const auto value = settings::ParseIntegerInRange(text, std::numeric_limits<std::int32_t>::min(),
                                            std::numeric_limits<std::int32_t>::max());
     if (!value)
         return std::nullopt;
@@ -72,7 +71,7 @@ std::string CheckPdfOutSet(const PdfOutValues& values, PageSize& pageSize,
     pageSize.Width = *width;
     if (pageSize.Height < kMinimumPageEdge || pageSize.Width < kMinimumPageEdge)
         return "縦か横のサイズが少ないエラー";
-    if (!IsSafeInstitutionCode(values.HPCode))
+    if (!settings::IsSafeInstitutionCode(values.HPCode))
         return kInstitutionCodeError;
     return {};
 }

@@ -11,6 +11,11 @@ class TRegistory;
 
 namespace quillora::settings_ui {
 
+// Message shown when the medical institution code is refused.
+inline constexpr const char* kInstitutionCodeError =
+    "医療機関コードエラー：\\ / : * ? \" < > | と制御文字は使えません";
+
+
 inline constexpr int kQualityMin = 50;
 inline constexpr int kQualityMax = 100;
 inline constexpr std::int32_t kDefaultPageHeight = 1000;

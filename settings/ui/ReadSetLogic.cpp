@@ -1,7 +1,7 @@
 #include "settings/ui/ReadSetLogic.h"
 
 #include "settings/TRegistory.h"
-#include "settings/ui/DecimalText.h"
+#include "settings/ValueRules.h"
 
 #include <algorithm>
 
@@ -24,7 +24,7 @@ ReadSetValues ReadSetValuesFrom(const TRegistory& settings)
 
 std::string CheckReadSet(const ReadSetValues& values)
 {
-    if (!ParseIntegerInRange(values.VolNo, 0, 999))
+    if (!settings::ParseIntegerInRange(values.VolNo, 0, 999))
         return kSerialNumberError;
     return {};
 }

@@ -38,11 +38,3 @@ TEST(LogLines, UseTheNativeSeparator)
     EXPECT_EQ(ErrorLogLine("/charts/00/01/23/45", "HP_12345_0.pdf"),
               "/charts/00/01/23/45/HP_12345_0.pdf OverWrite Error");
 }
-
-TEST(IsSafeInstitutionCode, RefusesSeparatorsAndCharactersFileNamesCannotHold)
-{
-    for (const char* safe : {"", "0012", "東京01", "A-B_C.1"})
-        EXPECT_TRUE(IsSafeInstitutionCode(safe)) << safe;
-    for (const char* unsafe : {"../x", "a/b", "a\\b", "c:", "a*", "a?", "\"", "<", ">", "|", "a\tb"})
-        EXPECT_FALSE(IsSafeInstitutionCode(unsafe)) << unsafe;
-}

@@ -1,8 +1,6 @@
 // The checks of both settings dialogs, without any window.
 #include "app/save/ChartName.h"
 #include "settings/TRegistory.h"
-#include "settings/ui/DecimalText.h"
-#include "settings/ui/InstitutionCode.h"
 #include "settings/ui/PdfOutSetLogic.h"
 #include "settings/ui/ReadSetLogic.h"
 
@@ -12,44 +10,6 @@
 using namespace quillora::settings_ui;
 
 namespace {
-
-struct IntegerCase {
-    const char* text;
-    std::optional<std::int64_t> value;
-};
-
-class DecimalTextTest : public testing::TestWithParam<IntegerCase> {};
-
-TEST_P(DecimalTextTest, ReadsOnlyPlainDecimalIntegers)
-{
-    EXPECT_EQ(ParseDecimalInteger(GetParam().text), GetParam().value) << GetParam().text;
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, DecimalTextTest,
-    testing::Values(IntegerCase{"0", 0}, IntegerCase{"007", 7}, IntegerCase{" 42", 42}, IntegerCase{"42 ", std::nullopt},
-                    IntegerCase{"+5", 5}, IntegerCase{"-1", -1}, IntegerCase{"", std::nullopt},
-                    IntegerCase{"  ", std::nullopt}, IntegerCase{"abc", std::nullopt},
-                    IntegerCase{"1e3", std::nullopt}, IntegerCase{"0x10", std::nullopt},
-                    IntegerCase{"1.0", std::nullopt}, IntegerCase{"+-1", std::nullopt},
-                    IntegerCase{"++1", std::nullopt}, IntegerCase{"1 2", std::nullopt},
-                    IntegerCase{"99999999999999999999", std::nullopt}));
-
-TEST(InstitutionCode, RefusesSeparatorsAndCharactersFileNamesCannotHold)
-{
-    for (const char* good : {"", "0012", "A-01_x", "医院１", "ソ表"})
-        EXPECT_TRUE(IsSafeInstitutionCode(good)) << good;
-    for (const char* bad : {"12/3", "12\\3", "..\\x", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b",
-                            "a|b", "a\tb", "a\nb"})
-        EXPECT_FALSE(IsSafeInstitutionCode(bad)) << bad;
-}
-
-// The dialog and the save each test the code; a code one accepts the other must accept too.
-TEST(InstitutionCode, AgreesWithTheSave)
-{
-    for (const char* code : {"", "0012", "医院１", "12/3", "12\\3", "a:b", "a*b", "a?b", "a\"b",
-                             "a<b", "a>b", "a|b", "a\tb", "a\x7f", "a.b", "a b", "..", "a%b"})
-        EXPECT_EQ(IsSafeInstitutionCode(code), quillora::save::IsSafeInstitutionCode(code)) << code;
-}
 
 TEST(ReadSetCheck, AcceptsSerialNumbersFrom0To999Only)
 {

@@ -1,17 +1,17 @@
 #pragma once
-// Reading a number typed into an edit field of the settings dialogs. Header-only and free of Qt
-// so that the rule is tested without a window.
+// Rules for values typed by the clerk, shared by the settings dialogs, the save and the
+// command line so that a value accepted in one place is never refused in another.
+// Header-only and free of Qt.
 #include <charconv>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
-namespace quillora::settings_ui {
+namespace quillora::settings {
 
 // The decimal integer in `text`: optional leading blanks, an optional sign, then digits only.
 // Anything else (empty, letters, a fraction, a trailing blank, a value beyond 64 bits) is no
-// integer. The save reads the serial number by the same rule, so a default serial number
-// accepted here is never refused there.
+// integer.
 inline std::optional<std::int64_t> ParseDecimalInteger(std::string_view text)
 {
     const auto first = text.find_first_not_of(" \t");
@@ -40,4 +40,25 @@ inline std::optional<std::int64_t> ParseIntegerInRange(std::string_view text, st
     return value;
 }
 
-} // namespace quillora::settings_ui
+// The medical institution code becomes part of every chart file name ("HP" + code + "_..."),
+// so it must not carry a folder separator or a character that file names cannot hold.
+// True when every byte of the UTF-8 code may stand inside a file name. Multi-byte UTF-8
+// sequences only contain bytes of 0x80 and above, so a byte-wise test cannot mistake part of
+// a Japanese character for a separator.
+inline bool IsSafeInstitutionCode(std::string_view code)
+{
+    for (const char c : code) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F)
+            return false;
+        switch (c) {
+        case '\\': case '/': case ':': case '*': case '?': case '"': case '<': case '>': case '|':
+            return false;
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
+} // namespace quillora::settings

@@ -38,7 +38,3 @@ std::string PdfDateString(const TPdfDateTime& moment)
     return buffer;
 }
 
-bool IsCp932LeadByte(unsigned char byte)
-{
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}

@@ -20,9 +20,3 @@ std::string FormatCoord(float value);
 // "D:YYYYMMDDHHMMSS", local time, no time zone.
 std::string PdfDateString(const TPdfDateTime& moment);
 
-// True for the first byte of a double-byte character of code page 932.
-bool IsCp932LeadByte(unsigned char byte);
-
-// Code page 932 bytes converted to UTF-16 code units. Bytes that do not form a character
-// become U+FFFD.
-std::u16string Cp932ToUtf16(std::string_view cp932);

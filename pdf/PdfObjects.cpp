@@ -6,6 +6,7 @@
 #include "pdf/PdfExceptions.h"
 #include "pdf/PdfFormat.h"
 #include "pdf/PdfOutput.h"
+#include "platform/Cp932.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ std::string HexByte(unsigned char byte)
 bool HasDoubleByteCharacter(std::string_view bytes)
 {
     return std::any_of(bytes.begin(), bytes.end(),
-                       [](char c) { return IsCp932LeadByte(static_cast<unsigned char>(c)); });
+                       [](char c) { return quillora::platform::isCp932LeadByte(static_cast<unsigned char>(c)); });
 }
 
 std::string LiteralText(std::string_view bytes)
@@ -50,7 +51,7 @@ std::string HexText(std::string_view bytes)
 {
     // Byte-order mark, then the language escape ESC "en" ESC, all in UTF-16BE.
     std::string out = "<FEFF001B" + HexByte('e') + HexByte('n') + "001B";
-    for (char16_t unit : Cp932ToUtf16(bytes))
+    for (char16_t unit : quillora::platform::cp932ToUtf16(bytes))
         out += HexUnit(unit);
     out += '>';
     return out;

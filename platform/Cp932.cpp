@@ -122,6 +122,30 @@ std::string fromCp932(std::string_view cp932, bool* lossy)
     return out;
 }
 
+std::u16string cp932ToUtf16(std::string_view cp932)
+{
+    // fromCp932 yields valid UTF-8 only, so each sequence is decoded without further checks.
+    const std::string utf8 = fromCp932(cp932);
+    std::u16string out;
+    out.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t len = utf8SequenceLength(std::string_view(utf8).substr(pos));
+        const auto b0 = static_cast<unsigned char>(utf8[pos]);
+        char32_t cp = len == 1 ? b0 : b0 & (0xFF >> (len + 1));
+        for (std::size_t i = 1; i < len; ++i)
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[pos + i]) & 0x3F);
+        if (cp > 0xFFFF) {
+            cp -= 0x10000;
+            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(cp));
+        }
+        pos += len;
+    }
+    return out;
+}
+
 std::size_t cp932Length(std::string_view utf8) { return toCp932(utf8).size(); }
 
 std::string_view cutCp932Bytes(std::string_view cp932, std::size_t maxBytes)

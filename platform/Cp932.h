@@ -21,6 +21,9 @@ bool isCp932LeadByte(unsigned char byte);
 // UTF-8 -> CP932 bytes. Sets *lossy (when given) to whether anything was replaced by '?'.
 std::string toCp932(std::string_view utf8, bool* lossy = nullptr);
 
+// CP932 bytes -> UTF-16 code units, with the same replacement rule as fromCp932.
+std::u16string cp932ToUtf16(std::string_view cp932);
+
 // CP932 bytes -> UTF-8. Sets *lossy (when given) to whether anything was replaced by U+FFFD.
 std::string fromCp932(std::string_view cp932, bool* lossy = nullptr);
 

@@ -58,6 +58,14 @@ TEST(Cp932, DecodeNeverTurnsATrailByteIntoABackslash)
     EXPECT_EQ(fromCp932("\x81\x0A"), kReplacement + "\n"); // lead byte without a trail byte
 }
 
+TEST(Cp932, DecodesToUtf16UnitsWithTheSameReplacementRule)
+{
+    EXPECT_EQ(cp932ToUtf16(kKensaCp932 + "\\"), u"\u691C\u67FB\\");
+    EXPECT_EQ(cp932ToUtf16("\xB1"), u"\uFF71"); // half-width katakana
+    EXPECT_EQ(cp932ToUtf16("a\x85\x5C" "b"), u"a\uFFFDb");
+    EXPECT_EQ(cp932ToUtf16(""), u"");
+}
+
 TEST(Cp932, LeadBytes)
 {
     for (int b = 0; b < 256; ++b) {

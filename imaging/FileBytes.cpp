@@ -41,6 +41,10 @@ void writeFileBytes(const QString& fileName, const std::vector<std::uint8_t>& by
     const auto size = static_cast<qint64>(bytes.size());
     if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size)
         fail();
+    // QSaveFile buffers; a write that breaks off during the final flush (full disk, size
+    // limit) is only seen here, and commit() would rename the truncated file into place.
+    if (!file.flush())
+        fail();
     if (!file.commit())
         fail();
 }

@@ -104,9 +104,8 @@ void TImageShow::ShowZoom() { SetStatusText(0, zoomText(state_.ZoomIndex())); }
 
 void TImageShow::ShowColor()
 {
-    QPalette colours = ColorPanel->palette();
-    colours.setColor(QPalette::Window, QColor::fromRgb(state_.PenColor()));
-    ColorPanel->setPalette(colours);
+    ColorPanel->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid gray;")
+                                  .arg(QColor::fromRgb(state_.PenColor()).name()));
 }
 
 void TImageShow::UpdateUndo() { UndoBtn->setEnabled(state_.CanUndo()); }

@@ -97,16 +97,15 @@ void TImageShow::BuildToolBars()
 
     ToolBar4 = AddToolBar(QStringLiteral("ToolBar4"));
     ColorBtn = AddButton(ToolBar4, QStringLiteral("ColorBtn"), QStringLiteral("■"), QStringLiteral("線色"));
-    SpoitBtn = AddButton(ToolBar4, QStringLiteral("SpoitBtn"), QStringLiteral("⌖"), QStringLiteral("スポイト"));
+    SpoitBtn = AddButton(ToolBar4, QStringLiteral("SpoitBtn"), QStringLiteral("◎"), QStringLiteral("スポイト"));
     ToolBar4->addSeparator();
     ColorPanel = new QLabel;
     ColorPanel->setObjectName(QStringLiteral("ColorPanel"));
     ColorPanel->setToolTip(QStringLiteral("現在の色"));
     ColorPanel->setFixedSize(22, 22);
-    ColorPanel->setAutoFillBackground(true);
-    ColorPanel->setFrameShape(QFrame::Panel);
     ToolBar4->addWidget(ColorPanel);
 
+    frame_->addToolBarBreak(); // the text box needs room: the last two bars start a second row
     ToolBar5 = AddToolBar(QStringLiteral("ToolBar5"));
     StrSetBtn = AddButton(ToolBar5, QStringLiteral("StrSetBtn"), QStringLiteral("A"), QStringLiteral("文字"));
     StrPropertyBtn = AddButton(ToolBar5, QStringLiteral("StrPropertyBtn"), QStringLiteral("Aa"), QStringLiteral("文字のプロパティ"));

@@ -38,6 +38,14 @@ void ImageEditState::StartPage(QImage work, const StampFont& font)
     CanUndo_ = false;
 }
 
+void ImageEditState::ClosePage()
+{
+    WorkBitmap_ = QImage();
+    UndoBitmap_ = QImage();
+    Drawing_ = false;
+    CanUndo_ = false;
+}
+
 void ImageEditState::SetZoomIndex(int index) { ZoomIndex_ = clampZoomIndex(index); }
 
 void ImageEditState::SetPenWidth(int width) { PenWidth_ = std::clamp(width, kMinPenWidth, kMaxPenWidth); }

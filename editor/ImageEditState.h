@@ -42,6 +42,8 @@ public:
     // A new page: the working image and the state that each showing resets (tool pen, black,
     // width 3, no undo, not drawing, `font` for stamps). A null image disables drawing.
     void StartPage(QImage work, const StampFont& font);
+    // Frees the working image and the undo snapshot once the page is done with.
+    void ClosePage();
     const QImage& WorkBitmap() const { return WorkBitmap_; }
     bool HasImage() const { return !WorkBitmap_.isNull(); }
 

@@ -69,6 +69,8 @@ void TImageShow::ShowModal(QWidget* owner)
     if (owner)
         move(owner->frameGeometry().center() - QPoint(width() / 2, height() / 2));
     exec();
+    // Unsaved edits are dropped on closing; the next showing reads the file again.
+    state_.ClosePage();
 }
 
 void TImageShow::FormShow()

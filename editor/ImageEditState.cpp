@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cstring>
 
 namespace quillora::editor {
 namespace {
@@ -64,8 +65,7 @@ QRect ImageEditState::Press(QPoint point)
         return {};
     const QRect oldPreview = CurrentPreview() ? shapeBounds(CurrentPreview()->shape, StartPoint_, PreviousPoint_, PenWidth_)
                                               : QRect();
-    // Shares the pixels; the first stroke makes the working image its own copy.
-    UndoBitmap_ = WorkBitmap_;
+    TakeSnapshot();
     StartPoint_ = CurrentPoint_ = PreviousPoint_ = PenPosition_ = point;
     Drawing_ = true;
     if (Tool_ != Tool::Dropper)
@@ -117,7 +117,7 @@ void ImageEditState::Rotate(Rotation rotation)
 {
     if (!HasImage())
         return;
-    UndoBitmap_ = WorkBitmap_;
+    UndoBitmap_ = WorkBitmap_; // the rotation makes a new image and leaves this one as it is
     CanUndo_ = true;
     switch (rotation) {
     case Rotation::Left:
@@ -131,6 +131,20 @@ void ImageEditState::Rotate(Rotation rotation)
         break;
     }
     WorkBitmap_ = RotationUnit_.TakeRotated();
+}
+
+// Copies into the snapshot's own buffer when it has one of the right shape: a fresh 35 MB
+// buffer per stroke would cost its page faults at the start of every stroke.
+void ImageEditState::TakeSnapshot()
+{
+    const bool reusable = UndoBitmap_.isDetached() && UndoBitmap_.size() == WorkBitmap_.size()
+                          && UndoBitmap_.format() == WorkBitmap_.format()
+                          && UndoBitmap_.sizeInBytes() == WorkBitmap_.sizeInBytes();
+    if (!reusable) {
+        UndoBitmap_ = WorkBitmap_.copy();
+        return;
+    }
+    std::memcpy(UndoBitmap_.bits(), WorkBitmap_.constBits(), static_cast<std::size_t>(WorkBitmap_.sizeInBytes()));
 }
 
 QRgb ImageEditState::StrokeColor() const { return Tool_ == Tool::Eraser ? kWhite : PenColor_; }

@@ -72,6 +72,7 @@ public:
     void Rotate(Rotation rotation);
 
 private:
+    void TakeSnapshot();
     QRect StrokeTo(QPoint point);
     QRect Stamp(const QString& text);
     QRgb StrokeColor() const;

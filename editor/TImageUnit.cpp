@@ -14,11 +14,13 @@ void forEachPixel(const QImage& source, QImage& rotated, Mapping target)
     const int w = source.width();
     const int h = source.height();
     if (source.depth() == 32) {
+        uchar* const bits = rotated.bits();
+        const qsizetype stride = rotated.bytesPerLine();
         for (int i = 0; i < h; ++i) {
             const auto* row = reinterpret_cast<const QRgb*>(source.constScanLine(i));
             for (int j = 0; j < w; ++j) {
                 const Target t = target(j, i, w, h);
-                reinterpret_cast<QRgb*>(rotated.scanLine(t.row))[t.column] = row[j];
+                reinterpret_cast<QRgb*>(bits + t.row * stride)[t.column] = row[j];
             }
         }
         return;

@@ -76,6 +76,7 @@ void TImageShow::ShowModal(QWidget* owner)
 void TImageShow::FormShow()
 {
     SetStatusText(1, {});
+    state_.ClosePage(); // the previous page's pixels go before the next page is decoded
     page_ = readPageImage(ImageFileName);
     state_.StartPage(page_.work, StampFont{StrBox->font(), palette().color(QPalette::WindowText)});
     page_.work = QImage(); // the state holds the working copy; keep only the file's format

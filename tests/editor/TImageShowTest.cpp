@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace quillora::editor {
@@ -19,10 +20,16 @@ namespace {
 
 struct FakePrompts : EditorPrompts {
     std::optional<QColor> colour;
+    std::optional<QFont> font;
+    QFont lastFontOffered;
     std::optional<QString> commentFile;
     QStringList errors;
     std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return colour; }
-    std::optional<QFont> ChooseFont(QWidget*, const QFont&) override { return std::nullopt; }
+    std::optional<QFont> ChooseFont(QWidget*, const QFont& last) override
+    {
+        lastFontOffered = last;
+        return font;
+    }
     std::optional<QString> ChooseCommentFileToLoad(QWidget*) override { return commentFile; }
     std::optional<QString> ChooseCommentFileToSave(QWidget*) override { return commentFile; }
     void ShowError(QWidget*, const QString& text) override { errors << text; }
@@ -206,6 +213,24 @@ TEST_F(TImageShowTest, CommentListSurvivesTheNextPageAndRoundTripsThroughAFile)
     EXPECT_EQ(window->StrBox->count(), 2);
     EXPECT_EQ(window->StrBox->itemText(1), QStringLiteral("要再診"));
     EXPECT_EQ(window->StrBox->currentText(), QStringLiteral("typed"));
+}
+
+TEST_F(TImageShowTest, ChosenFontStampsUntilTheNextShowingAndStaysTheDialogsChoice)
+{
+    Open(page);
+    const int windowFontHeight = window->State().TextFont().font.pixelSize();
+    EXPECT_EQ(windowFontHeight, 12);
+    QFont big(QStringLiteral("DejaVu Sans"));
+    big.setPointSize(36);
+    prompts->font = big;
+    Click(window->ToolBar5, window->StrPropertyBtn);
+    EXPECT_EQ(window->State().TextFont().font.pixelSize(), static_cast<int>(std::lround(36 * window->logicalDpiY() / 72.0)));
+    window->N4->trigger();
+    Open(page);
+    EXPECT_EQ(window->State().TextFont().font.pixelSize(), windowFontHeight);
+    prompts->font.reset();
+    Click(window->ToolBar5, window->StrPropertyBtn);
+    EXPECT_EQ(prompts->lastFontOffered.pointSize(), 36);
 }
 
 } // namespace

@@ -13,11 +13,24 @@ fs::path fileInFolder(const std::string& folder, const std::string& fileName)
     return fs::path(folder + static_cast<char>(fs::path::preferred_separator) + fileName);
 }
 
+fs::path utf8Path(const std::string& utf8)
+{
+    return fs::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
 } // namespace
+
+bool TDirFile::BaseFolderExists() const
+{
+    std::error_code ec;
+    return !BaseFolder.empty() && fs::is_directory(utf8Path(BaseFolder), ec);
+}
 
 bool TDirFile::MakeFolder() const
 {
-    const fs::path folder(FolderPath());
+    if (!StaysBelowBase() || !BaseFolderExists())
+        return false;
+    const fs::path folder(utf8Path(FolderPath()));
     std::error_code ec;
     if (fs::is_directory(folder, ec))
         return true;

@@ -1,6 +1,8 @@
 #include "archive/TPathString.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -51,6 +53,24 @@ std::string TPathString::RelativePath() const
 }
 
 std::string TPathString::FolderPath() const { return CollapseBackslashes(BaseFolder + RelativePath()); }
+
+bool TPathString::StaysBelowBase() const
+{
+    if (BaseFolder.empty())
+        return false;
+    const std::string relative = RelativePath();
+    if (relative.find(':') != std::string::npos)
+        return false;
+    std::size_t start = 0;
+    while (start < relative.size()) {
+        const std::size_t end = std::min(relative.find(kNativeSeparator, start), relative.size());
+        const std::string_view component(relative.data() + start, end - start);
+        if (component == "." || component == "..")
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
 
 std::string TPathString::CollapseBackslashes(const std::string& s)
 {

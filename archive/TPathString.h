@@ -19,5 +19,9 @@ public:
     void SetNumber(std::uint32_t n);             // Number := n modulo 100000000
     std::string RelativePath() const;            // "\00\01\23\45" form, native separators
     std::string FolderPath() const;              // base folder + relative path, collapsed
+
+    // Whether the folder path lies below the base folder: the base folder is not empty and no
+    // level text makes a "." or ".." component or names a drive.
+    bool StaysBelowBase() const;
     static std::string CollapseBackslashes(const std::string& s); // runs of separators -> one
 };

@@ -20,6 +20,7 @@ enum ExitStatus : int {
     kExitIntake = 14,           // the scanner folder cannot be taken in
     kExitLookup = 15,           // the patient folder does not exist (接続エラー)
     kExitSettingRefused = 16,   // a setting value failed its check
+    kExitSettingsNotSaved = 17, // the settings could not be written
 };
 
 } // namespace quillora::cli

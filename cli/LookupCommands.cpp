@@ -1,11 +1,11 @@
 #include "cli/Commands.h"
 
 #include "app/intake/FolderListing.h"
-#include "app/save/ChartName.h"
-#include "app/save/PathBuilderSetup.h"
 #include "archive/TDirFile.h"
 #include "cli/ExitStatus.h"
 #include "cli/SettingsTable.h"
+#include "settings/FilingRules.h"
+#include "settings/SettingsSchema.h"
 #include "settings/TRegistory.h"
 
 #include <filesystem>
@@ -21,15 +21,20 @@ int PatientFolder(const std::vector<std::string>& words, const char* command, st
         std::cerr << command << " needs one patient number\n(see quillora-cli --help)\n";
         return kExitUsage;
     }
-    const auto patient = save::ParsePatientNumber(words[0]);
+    const auto patient = settings::ParsePatientNumber(words[0]);
     if (!patient) {
-        std::cerr << save::kPatientError << '\n';
+        std::cerr << settings::kPatientError << '\n';
         return kExitPatientNumber;
     }
     TRegistory settings;
-    settings.Load();
+    LoadSettings(settings);
     TDirFile dirFile;
-    save::ConfigurePathBuilder(dirFile, settings, *patient);
+    settings::ConfigurePathBuilder(dirFile, settings, *patient);
+    // Level texts stored by hand may still lead out of the archive: such a folder is not its.
+    if (!dirFile.StaysBelowBase()) {
+        std::cerr << settings::kLevelTextEscapeError << '\n';
+        return kExitFolderNotMade;
+    }
     folder = dirFile.FolderPath();
     return kExitOk;
 }
@@ -64,7 +69,7 @@ int RunLookup(const std::vector<std::string>& words)
 int RunSettings(const std::vector<std::string>& words)
 {
     TRegistory settings;
-    settings.Load();
+    LoadSettings(settings);
     if (words.empty()) {
         for (const auto& line : FormatSettings(settings))
             std::cout << line << '\n';
@@ -79,7 +84,10 @@ int RunSettings(const std::vector<std::string>& words)
         std::cerr << change.message << '\n';
         return kExitSettingRefused;
     }
-    settings.Save();
+    if (const auto saved = settings.Save(); !saved.ok) {
+        std::cerr << saved.message << '\n';
+        return kExitSettingsNotSaved;
+    }
     return kExitOk;
 }
 

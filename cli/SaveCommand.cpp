@@ -5,6 +5,7 @@
 #include "app/save/ChartSaver.h"
 #include "archive/TDirFile.h"
 #include "cli/ExitStatus.h"
+#include "cli/SettingsTable.h"
 #include "cli/SaveArguments.h"
 #include "logs/ChartLog.h"
 #include "settings/TRegistory.h"
@@ -124,7 +125,7 @@ int RunSave(const std::vector<std::string>& words)
         return kExitUsage;
     }
     TRegistory settings;
-    settings.Load();
+    LoadSettings(settings);
     std::vector<std::string> files;
     if (!CollectPages(parsed.arguments, settings, files))
         return kExitIntake;

@@ -1,6 +1,6 @@
 #pragma once
-// The 44 settings by name, for printing and for setting one value from a script with the
-// checks the settings dialogs make.
+// The 44 settings by name (the settings schema), for printing and for setting one value from
+// a script with the checks the settings dialogs make.
 #include <string>
 #include <vector>
 
@@ -15,6 +15,10 @@ struct SettingChange {
     bool ok = false;
     std::string message; // why the value was refused
 };
+
+// Loads the stored settings; a notice of the load (a settings file moved aside) goes to
+// standard error.
+void LoadSettings(TRegistory& settings);
 
 // Checks `value` for the setting `name` and stores it in `settings` when it passes.
 SettingChange SetSetting(TRegistory& settings, const std::string& name, const std::string& value);

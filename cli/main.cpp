@@ -45,6 +45,7 @@ Messages go to standard error. Exit status:
   9 chart not replaceable                      10 page image unreadable
   11 no page to save   12 chart not written    13 composition failed
   14 scanner folder    15 patient folder not found   16 setting refused
+  17 settings not saved
 )";
 }
 

@@ -1,8 +1,7 @@
 #include "inquiry/ChartLookup.h"
 
-#include "app/save/ChartName.h"
-#include "app/save/PathBuilderSetup.h"
 #include "archive/TDirFile.h"
+#include "settings/FilingRules.h"
 #include "settings/ui/ExistingFolder.h"
 
 namespace quillora::inquiry {
@@ -10,10 +9,12 @@ namespace quillora::inquiry {
 ChartLookupResult LookUpChartFolder(std::string_view patientNumberText,
                                     const TRegistory& settings, TDirFile& dirFile)
 {
-    const auto patient = save::ParsePatientNumber(patientNumberText);
+    const auto patient = settings::ParsePatientNumber(patientNumberText);
     if (!patient)
-        return {save::kPatientError, {}};
-    save::ConfigurePathBuilder(dirFile, settings, *patient);
+        return {settings::kPatientError, {}};
+    settings::ConfigurePathBuilder(dirFile, settings, *patient);
+    if (!dirFile.StaysBelowBase())
+        return {kConnectionError, {}};
     std::string folder = dirFile.FolderPath();
     // A missing folder and an unreachable archive look alike here: neither can be listed.
     if (!settings_ui::IsExistingFolder(folder))

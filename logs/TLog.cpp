@@ -1,6 +1,7 @@
 #include "logs/TLog.h"
 
 #include "logs/LogWindowFrame.h"
+#include "platform/Cp932.h"
 #include "settings/TRegistory.h"
 
 #include <QAction>
@@ -92,8 +93,10 @@ void TLog::FileAddClick()
     const auto chosen = prompts_->chooseAppendFile(this, QString::fromStdString(settings_.LogOutFolder));
     if (!chosen)
         return;
-    // The dialog remembers the folder even when the append then fails.
-    settings_.LogOutFolder = folderOf(*chosen);
+    // The dialog remembers the folder even when the append then fails, unless the settings
+    // store cannot keep its name unchanged (it would come back as another folder).
+    if (const std::string folder = folderOf(*chosen); quillora::platform::survivesCp932(folder))
+        settings_.LogOutFolder = folder;
 
     const quillora::LogFileOutcome outcome = log_.appendTo(toPath(*chosen));
     switch (outcome.status) {

@@ -148,6 +148,36 @@ std::u16string cp932ToUtf16(std::string_view cp932)
 
 std::size_t cp932Length(std::string_view utf8) { return toCp932(utf8).size(); }
 
+std::string cp932LostCharacters(std::string_view utf8)
+{
+    std::string lost;
+    while (!utf8.empty()) {
+        const std::string_view character = utf8.substr(0, utf8CharLength(utf8));
+        utf8.remove_prefix(character.size());
+        bool replaced = false;
+        const std::string encoded = toCp932(character, &replaced);
+        if ((replaced || fromCp932(encoded) != character) && lost.find(character) == std::string::npos)
+            lost.append(character);
+    }
+    return lost;
+}
+
+bool survivesCp932(std::string_view utf8)
+{
+    bool replaced = false;
+    const std::string encoded = toCp932(utf8, &replaced);
+    return !replaced && fromCp932(encoded) == utf8;
+}
+
+std::optional<std::size_t> cp932ByteCount(std::string_view utf8)
+{
+    bool replaced = false;
+    const std::string encoded = toCp932(utf8, &replaced);
+    if (replaced || fromCp932(encoded) != utf8)
+        return std::nullopt;
+    return encoded.size();
+}
+
 std::string_view cutCp932Bytes(std::string_view cp932, std::size_t maxBytes)
 {
     std::size_t pos = 0;

@@ -10,6 +10,7 @@
 //   as a character of its own (0x5C after a lead byte never turns into a backslash).
 // Both directions therefore always produce output and never throw for bad input.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,19 @@ std::string fromCp932(std::string_view cp932, bool* lossy = nullptr);
 
 // Length in bytes of the CP932 form of a UTF-8 text (as toCp932 would produce it).
 std::size_t cp932Length(std::string_view utf8);
+
+// The characters of a UTF-8 text that do not come back unchanged from CP932 (encode, then
+// decode), each once, in the order of first appearance: characters CP932 lacks ("é", "€"),
+// characters it holds only as another one ("¥" is stored as 0x5C and reads back as a
+// backslash), and bytes that are not UTF-8. Empty when the whole text survives the round trip.
+std::string cp932LostCharacters(std::string_view utf8);
+
+// True when the text survives a CP932 round trip unchanged.
+bool survivesCp932(std::string_view utf8);
+
+// The CP932 byte count of a text that survives the round trip; nothing for one that does not
+// (a character CP932 lacks has no byte count).
+std::optional<std::size_t> cp932ByteCount(std::string_view utf8);
 
 // The longest prefix of CP932 bytes that is at most maxBytes long and does not end in the
 // middle of a double-byte character (the cut goes before such a character).

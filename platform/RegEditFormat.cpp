@@ -68,21 +68,18 @@ bool isHexValueLine(std::string_view line)
 
 // Lines of the text. A hex list ending in a backslash continues on the next line, as the
 // registry editor wraps long lists (also right after "hex:" when the value name is long).
-// A last line without a line break is dropped, as the registry editor does: it is what a
-// cut-off file ends in, and "dword:0000" from a cut "dword:00000050" must not read as 0.
-std::vector<std::string> logicalLines(std::string_view text)
+// A last line without a line break is read too (hand-edited files often lack the final
+// break); `lastUnterminated` tells the parser to read it as possibly cut off.
+std::vector<std::string> logicalLines(std::string_view text, bool& lastUnterminated)
 {
     std::vector<std::string> lines;
     bool continuing = false;
+    lastUnterminated = false;
     while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        if (end == std::string_view::npos) {
-            if (continuing)
-                lines.pop_back();
-            break;
-        }
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        lastUnterminated = end == text.size();
         const std::string_view line = trim(text.substr(0, end));
-        text.remove_prefix(end + 1);
+        text.remove_prefix(std::min(end + 1, text.size()));
         if (continuing)
             lines.back().append(line);
         else
@@ -123,8 +120,10 @@ std::optional<std::vector<std::uint8_t>> parseHexBytes(std::string_view list)
     return bytes;
 }
 
-// Data part after '=': a value, or nullopt for a malformed one. `deleted` marks "=-".
-std::optional<RegValue> parseData(std::string_view data, bool& deleted)
+// Data part after '=': a value, or nullopt for a malformed one. `deleted` marks "=-". A value
+// that may be cut off must give a dword all eight digits: "dword:0000" cut from
+// "dword:00000050" must not read as 0.
+std::optional<RegValue> parseData(std::string_view data, bool& deleted, bool maybeCut)
 {
     deleted = false;
     if (data == "-") {
@@ -139,7 +138,8 @@ std::optional<RegValue> parseData(std::string_view data, bool& deleted)
     }
     if (consumePrefix(data, "dword:")) {
         // Exported files always have eight digits; hand-written ones often fewer.
-        const auto value = !data.empty() && data.size() <= 8 ? parseHex(data) : std::nullopt;
+        const bool digitsFit = maybeCut ? data.size() == 8 : !data.empty() && data.size() <= 8;
+        const auto value = digitsFit ? parseHex(data) : std::nullopt;
         if (!value)
             return std::nullopt;
         return makeDwordValue(*value);
@@ -177,7 +177,8 @@ void putValue(std::vector<NamedRegValue>& values, std::string name, std::optiona
     }
 }
 
-void parseValueLine(std::string_view line, std::vector<NamedRegValue>& values)
+// False when the line is malformed (and skipped).
+bool parseValueLine(std::string_view line, std::vector<NamedRegValue>& values, bool maybeCut)
 {
     std::string name;
     if (line.front() == '@') {
@@ -185,18 +186,19 @@ void parseValueLine(std::string_view line, std::vector<NamedRegValue>& values)
     } else {
         auto quoted = takeQuoted(line);
         if (!quoted)
-            return;
+            return false;
         name = std::move(*quoted);
     }
     line = trim(line);
     if (line.empty() || line.front() != '=')
-        return;
+        return false;
     bool deleted = false;
-    auto value = parseData(trim(line.substr(1)), deleted);
+    auto value = parseData(trim(line.substr(1)), deleted, maybeCut);
     if (deleted)
         putValue(values, std::move(name), std::nullopt);
     else if (value)
         putValue(values, std::move(name), std::move(value));
+    return deleted || value.has_value();
 }
 
 std::string quote(std::string_view text)
@@ -264,13 +266,19 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
-std::vector<NamedRegValue> parseRegEdit(std::string_view text, std::string_view keyName)
+std::vector<NamedRegValue> parseRegEdit(std::string_view text, std::string_view keyName, bool* whole)
 {
     std::vector<NamedRegValue> values;
-    const auto lines = logicalLines(text);
+    if (whole)
+        *whole = true;
+    bool lastUnterminated = false;
+    const auto lines = logicalLines(text, lastUnterminated);
     auto line = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return !l.empty(); });
-    if (line == lines.end() || *line != kHeader)
+    if (line == lines.end() || *line != kHeader) {
+        if (whole)
+            *whole = line == lines.end();
         return values;
+    }
     bool inKey = false;
     for (++line; line != lines.end(); ++line) {
         const std::string_view l = *line;
@@ -280,8 +288,9 @@ std::vector<NamedRegValue> parseRegEdit(std::string_view text, std::string_view 
             inKey = l.back() == ']' && equalsIgnoringAsciiCase(l.substr(1, l.size() - 2), keyName);
             continue;
         }
-        if (inKey)
-            parseValueLine(l, values);
+        const bool maybeCut = lastUnterminated && line + 1 == lines.end();
+        if (inKey && !parseValueLine(l, values, maybeCut) && whole)
+            *whole = false;
     }
     return values;
 }

@@ -12,7 +12,7 @@
 // The text here is UTF-8; the file on disk holds it in code page 932 with CR LF line ends.
 // Parsing is tolerant: a file without the REGEDIT4 header yields no values, a malformed line is
 // skipped (its value reads as missing), sections of other keys are ignored. Hex lists may be
-// wrapped with a trailing backslash; a last line without a line break counts as cut off.
+// wrapped with a trailing backslash; a last line needs no line break.
 #include "platform/RegistryValue.h"
 
 #include <algorithm>
@@ -24,7 +24,10 @@ namespace quillora::platform {
 
 // Values of the section named `keyName` ("HKEY_CURRENT_USER\..."), in file order. A name
 // given twice keeps its first position and its last value; "Name"=- removes a value.
-std::vector<NamedRegValue> parseRegEdit(std::string_view text, std::string_view keyName);
+// `whole` (when given) tells whether the text was read without skipping anything: false for a
+// text without the header or with a malformed value line in the key's section.
+std::vector<NamedRegValue> parseRegEdit(std::string_view text, std::string_view keyName,
+                                        bool* whole = nullptr);
 
 // The whole file for one key: header, section, one line per value in the given order. Values
 // that the quoted form cannot reproduce exactly are written as hex(1): bytes.

@@ -99,7 +99,40 @@ std::unique_ptr<RegistryKey> RegistryKey::Open(std::string_view keyPath, bool cr
     const auto content = readWholeFile(file);
     if (!content)
         return nullptr;
-    return std::unique_ptr<RegistryKey>(new RegistryKey(file, name, parseRegEdit(fromCp932(*content), name)));
+    bool whole = true;
+    auto values = parseRegEdit(fromCp932(*content), name, &whole);
+    std::unique_ptr<RegistryKey> key(new RegistryKey(file, name, std::move(values)));
+    key->readWhole_ = whole;
+    return key;
+}
+
+std::optional<std::filesystem::path> RegistryKey::KeepAside(std::string_view keyPath, std::string_view stamp)
+{
+    const auto file = BackingFile(keyPath);
+    if (file.empty())
+        return std::nullopt;
+    const std::string stem = file.stem().string() + "." + std::string(stamp);
+    for (int attempt = 1; attempt < 100; ++attempt) {
+        auto aside = file.parent_path() / (stem + (attempt > 1 ? "-" + std::to_string(attempt) : "") + ".reg");
+        std::error_code ec;
+        if (std::filesystem::exists(std::filesystem::symlink_status(aside, ec)))
+            continue;
+        // A hard link never replaces an existing name; the original then goes away.
+        std::filesystem::create_hard_link(file, aside, ec);
+        if (ec == std::errc::file_exists)
+            continue;
+        if (ec)
+            std::filesystem::copy_file(file, aside, ec);
+        if (ec)
+            return std::nullopt;
+        std::filesystem::remove(file, ec);
+        if (ec) {
+            std::filesystem::remove(aside, ec);
+            return std::nullopt;
+        }
+        return aside;
+    }
+    return std::nullopt;
 }
 
 RegistryKey::RegistryKey(std::filesystem::path file, std::string keyName, std::vector<NamedRegValue> values)
@@ -150,7 +183,8 @@ bool RegistryKey::Flush()
 {
     if (!dirty_)
         return true;
-    if (replaceFileAtomically(file_, serialize(keyName_, values_)))
+    flushError_ = replaceFileAtomically(file_, serialize(keyName_, values_));
+    if (flushError_)
         return false;
     dirty_ = false;
     return true;

@@ -16,6 +16,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace quillora::platform {
@@ -31,11 +32,20 @@ public:
     // The file that stands for a key (empty when the key path is not usable).
     static std::filesystem::path BackingFile(std::string_view keyPath);
 
+    // Moves the stored key aside, beside where it was, under a name that carries `stamp` (for
+    // example "20261210-093000"): "Product.reg" becomes "Product.20261210-093000.reg", with a
+    // number added when that name is taken. Returns the new file, or nothing (and the key left
+    // in place) when it cannot be moved.
+    static std::optional<std::filesystem::path> KeepAside(std::string_view keyPath, std::string_view stamp);
+
     ~RegistryKey(); // flushes pending writes, ignoring failure; call Flush to learn of it
     RegistryKey(const RegistryKey&) = delete;
     RegistryKey& operator=(const RegistryKey&) = delete;
 
     std::optional<RegValue> Read(std::string_view name) const;
+
+    // False when the stored text had to skip something to be read (no header, a malformed line).
+    bool ReadWhole() const { return readWhole_; }
 
     // Writes replace a value in its place, or append a new one after the others.
     void WriteDword(std::string_view name, std::uint32_t value);
@@ -43,8 +53,10 @@ public:
     void WriteBinary(std::string_view name, std::span<const std::uint8_t> bytes);
     void Write(std::string_view name, RegValue value);
 
-    // Makes every write so far durable; false (and the stored key unchanged) on failure.
+    // Makes every write so far durable; false (and the stored key unchanged) on failure, with
+    // the reason in FlushError.
     bool Flush();
+    const std::error_code& FlushError() const { return flushError_; }
 
 private:
     RegistryKey(std::filesystem::path file, std::string keyName, std::vector<NamedRegValue> values);
@@ -53,6 +65,8 @@ private:
     std::string keyName_;
     std::vector<NamedRegValue> values_;
     bool dirty_ = false;
+    bool readWhole_ = true;
+    std::error_code flushError_;
 };
 
 } // namespace quillora::platform

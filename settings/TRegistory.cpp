@@ -3,13 +3,16 @@
 #include "platform/Cp932.h"
 #include "platform/RegistryKey.h"
 #include "platform/UserDirs.h"
+#include "settings/SettingsSchema.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
+#include <type_traits>
 #include <variant>
 
 namespace {
@@ -20,61 +23,9 @@ using quillora::platform::RegValue;
 
 constexpr std::string_view kKeyPath = "\\Software\\Travex\\QuilloraShare";
 
-// One stored value: its name and the field it fills. The member type decides the registry type.
-using FieldRef = std::variant<bool TRegistory::*, std::int32_t TRegistory::*, double TRegistory::*,
-                              std::string TRegistory::*>;
-struct StoredField {
-    const char* name;
-    FieldRef field;
-};
-
-// The order in which Load reads and Save writes.
-const std::array<StoredField, 44> kStoredFields{{
-    {"FolderClear", &TRegistory::FolderClear},
-    {"L1Front", &TRegistory::L1Front},
-    {"L1Back", &TRegistory::L1Back},
-    {"L2Front", &TRegistory::L2Front},
-    {"L2Back", &TRegistory::L2Back},
-    {"L3Front", &TRegistory::L3Front},
-    {"L3Back", &TRegistory::L3Back},
-    {"L4Front", &TRegistory::L4Front},
-    {"L4Back", &TRegistory::L4Back},
-    {"HPCode", &TRegistory::HPCode},
-    {"WriteInhibit", &TRegistory::WriteInhibit},
-    {"WriteDate", &TRegistory::WriteDate},
-    {"JpegType", &TRegistory::JpegType},
-    {"TiffType", &TRegistory::TiffType},
-    {"BitmapType", &TRegistory::BitmapType},
-    {"PngType", &TRegistory::PngType},
-    {"ScannerDir", &TRegistory::ScannerDir},
-    {"Target", &TRegistory::Target},
-    {"FileOpenDir", &TRegistory::FileOpenDir},
-    {"PdfPageWidth", &TRegistory::PdfPageWidth},
-    {"PdfPageHeight", &TRegistory::PdfPageHeight},
-    {"Stretch", &TRegistory::Stretch},
-    {"FirstPage", &TRegistory::FirstPage},
-    {"Sequence", &TRegistory::Sequence},
-    {"ImSize", &TRegistory::ImSize},
-    {"PrintDensity", &TRegistory::PrintDensity},
-    {"PanelDensity", &TRegistory::PanelDensity},
-    {"PageWidth", &TRegistory::PageWidth},
-    {"PageHeight", &TRegistory::PageHeight},
-    {"Quality", &TRegistory::Quality},
-    {"LogOutFolder", &TRegistory::LogOutFolder},
-    {"VolNo", &TRegistory::VolNo},
-    {"Tag1", &TRegistory::Tag1},
-    {"Tag2", &TRegistory::Tag2},
-    {"Tag3", &TRegistory::Tag3},
-    {"Tag4", &TRegistory::Tag4},
-    {"Tag5", &TRegistory::Tag5},
-    {"Tag6", &TRegistory::Tag6},
-    {"Tag7", &TRegistory::Tag7},
-    {"Tag8", &TRegistory::Tag8},
-    {"Tag9", &TRegistory::Tag9},
-    {"Tag10", &TRegistory::Tag10},
-    {"ShowImage", &TRegistory::ShowImage},
-    {"ThumbStrech", &TRegistory::ThumbStrech},
-}};
+using quillora::settings::FieldRef;
+using quillora::settings::SettingSpec;
+using quillora::settings::SettingsSchema;
 
 std::string defaultScannerDir() { return (quillora::platform::homeDir() / "Quillora" / "Scanner").string(); }
 std::string defaultTarget() { return (quillora::platform::homeDir() / "Quillora" / "Charts").string(); }
@@ -115,7 +66,7 @@ std::optional<std::string> readString(const RegistryKey& key, const char* name)
 }
 
 // Reads one value into its field; false on a read error.
-bool readField(const RegistryKey& key, const StoredField& stored, TRegistory& record)
+bool readField(const RegistryKey& key, const SettingSpec& stored, TRegistory& record)
 {
     struct Reader {
         const RegistryKey& key;
@@ -157,7 +108,7 @@ bool readField(const RegistryKey& key, const StoredField& stored, TRegistory& re
     return std::visit(Reader{key, stored.name, record}, stored.field);
 }
 
-void writeField(RegistryKey& key, const StoredField& stored, const TRegistory& record)
+void writeField(RegistryKey& key, const SettingSpec& stored, const TRegistory& record)
 {
     struct Writer {
         RegistryKey& key;
@@ -186,6 +137,47 @@ void writeField(RegistryKey& key, const StoredField& stored, const TRegistory& r
     std::visit(Writer{key, stored.name, record}, stored.field);
 }
 
+std::string defaultText(quillora::settings::HomeFolder folder)
+{
+    switch (folder) {
+    case quillora::settings::HomeFolder::Scanner:
+        return defaultScannerDir();
+    case quillora::settings::HomeFolder::Archive:
+        return defaultTarget();
+    case quillora::settings::HomeFolder::Home:
+        break;
+    }
+    return quillora::platform::homeDir().string();
+}
+
+template <class Value>
+void applyDefault(TRegistory& record, Value TRegistory::*member, const quillora::settings::DefaultValue& value)
+{
+    if constexpr (std::is_same_v<Value, std::string>) {
+        if (const auto* text = std::get_if<const char*>(&value))
+            record.*member = *text;
+        else
+            record.*member = defaultText(std::get<quillora::settings::HomeFolder>(value));
+    } else {
+        record.*member = std::get<Value>(value);
+    }
+}
+
+// Local date and time as "20261210-093000", for the name of a file moved aside.
+std::string timeStamp()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
+    return text;
+}
+
 // A first run gets working default folders; failure leaves them to the settings dialogs.
 void createDefaultFolders()
 {
@@ -200,71 +192,61 @@ TRegistory::TRegistory() { SetDefaults(); }
 
 void TRegistory::SetDefaults()
 {
-    const std::string home = quillora::platform::homeDir().string();
-    FolderClear = true;
-    L1Front = L1Back = L2Front = L2Back = L3Front = L3Back = L4Front = L4Back = "";
-    HPCode = "";
-    WriteInhibit = true;
-    WriteDate = true;
-    JpegType = TiffType = BitmapType = PngType = true;
-    ScannerDir = defaultScannerDir();
-    Target = defaultTarget();
-    FileOpenDir = home;
-    PdfPageWidth = 700;
-    PdfPageHeight = 1000;
-    Stretch = false;
-    FirstPage = false;
-    Quality = 80;
-    Sequence = 0;
-    ImSize = 0;
-    PrintDensity = 600.0;
-    PanelDensity = 76.2;
-    PageWidth = 610;
-    PageHeight = 891;
-    VolNo = "0";
-    Tag1 = "検査";
-    Tag2 = "処方";
-    Tag3 = "放射線";
-    Tag4 = "処置";
-    Tag5 = "手術";
-    Tag6 = "注射";
-    Tag7 = "外来";
-    Tag8 = "入院";
-    Tag9 = "";
-    Tag10 = "";
-    LogOutFolder = home;
-    ShowImage = 5;
-    ThumbStrech = false;
+    for (const auto& spec : SettingsSchema())
+        std::visit([&](auto member) { applyDefault(*this, member, spec.defaultValue); }, spec.field);
 }
 
-void TRegistory::Load()
+StoreOutcome TRegistory::Load()
 {
+    keepStoredKey_ = false;
     if (!RegistryKey::Exists(kKeyPath)) {
         SetDefaults();
         createDefaultFolders();
-        return;
+        return {};
     }
     const auto key = RegistryKey::Open(kKeyPath, false);
-    if (!key) {
-        SetDefaults();
-        return;
-    }
-    for (const auto& stored : kStoredFields) {
-        if (!readField(*key, stored, *this)) {
-            SetDefaults();
-            return;
+    bool readAll = key != nullptr;
+    for (const auto& stored : quillora::settings::SettingsSchema()) {
+        if (!readAll || !readField(*key, stored, *this)) {
+            readAll = false;
+            break;
         }
     }
+    if (!readAll)
+        SetDefaults();
+    if (readAll && key->ReadWhole())
+        return {};
+    return keepAside(readAll);
 }
 
-void TRegistory::Save()
+// Moves the stored key aside after a load that could not read it as a whole.
+StoreOutcome TRegistory::keepAside(bool valuesKept)
 {
+    const auto aside = RegistryKey::KeepAside(kKeyPath, timeStamp());
+    if (!aside) {
+        keepStoredKey_ = true;
+        return {false, "設定ファイルを読み込めず、別名で残すこともできませんでした。"
+                       "このファイルには書き込みません：" + RegistryKey::BackingFile(kKeyPath).string()};
+    }
+    const std::string what = valuesKept ? "設定ファイルの一部を読み込めませんでした。読めた値を使います。"
+                                        : "設定ファイルを読み込めませんでした。既定値を使います。";
+    return {false, what + "元のファイルは次の名前で残しました：" + aside->string()};
+}
+
+StoreOutcome TRegistory::Save()
+{
+    if (keepStoredKey_)
+        return {false, "読み込めなかった設定ファイルを上書きしないため、設定を保存しませんでした："
+                           + RegistryKey::BackingFile(kKeyPath).string()};
     const auto key = RegistryKey::Open(kKeyPath, true);
     if (!key)
-        return;
-    for (const auto& stored : kStoredFields)
+        return {false, "設定を保存できません：" + RegistryKey::BackingFile(kKeyPath).string()};
+    for (const auto& stored : SettingsSchema())
         writeField(*key, stored, *this);
-    key->Flush();
+    if (!key->Flush())
+        return {false, "設定を保存できません：" + RegistryKey::BackingFile(kKeyPath).string() + ": "
+                           + key->FlushError().message()};
+    return {};
 }
 
 std::string& TRegistory::Tag(int index)

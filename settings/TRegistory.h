@@ -5,13 +5,27 @@
 #include <cstdint>
 #include <string>
 
+// What Load and Save have to tell the clerk: nothing when `ok`, else one message.
+struct StoreOutcome {
+    bool ok = true;
+    std::string message;
+};
+
 class TRegistory {
 public:
     TRegistory(); // applies SetDefaults
 
     void SetDefaults();
-    void Load();   // never reports anything; any unreadable flag or number gives all defaults
-    void Save();   // writes all values; silently writes nothing when the key cannot be created
+
+    // Any unreadable flag, number or float gives all defaults. A stored key that cannot be
+    // read as a whole (unreadable, unparsable or with a malformed value) is first moved aside
+    // under a dated name so that nothing later writes over the clerk's file; the outcome then
+    // says so (once: the next run finds no key there).
+    StoreOutcome Load();
+
+    // Writes all values. A failure (the key cannot be created or written, or an unreadable key
+    // could not be moved aside and must not be overwritten) comes back with its reason.
+    StoreOutcome Save();
 
     bool FolderClear;
     std::string L1Front, L1Back, L2Front, L2Back, L3Front, L3Back, L4Front, L4Back;
@@ -41,4 +55,9 @@ public:
 
     // Tag1..Tag10 by 1-based index (1 to 10); convenience for the title picker.
     std::string& Tag(int index);
+
+private:
+    StoreOutcome keepAside(bool valuesKept);
+
+    bool keepStoredKey_ = false; // the stored key could not be read nor moved aside
 };

@@ -3,6 +3,7 @@
 // command line so that a value accepted in one place is never refused in another.
 // Header-only and free of Qt.
 #include <charconv>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -40,13 +41,26 @@ inline std::optional<std::int64_t> ParseIntegerInRange(std::string_view text, st
     return value;
 }
 
+// The one message for a refused medical institution code, in the dialog, the save and the
+// command line.
+inline constexpr const char* kInstitutionCodeError =
+    "医療機関コードエラー：\\ / : * ? \" < > | と制御文字は使えません（200バイトまで）";
+
+// At most this many UTF-8 bytes: the longest chart file name ("HP" + code +
+// "_99999999_999_YYYY_MM_DD.pdf") and its temporary name then stay well within the 255 bytes
+// (or UTF-16 units) a file name may have.
+inline constexpr std::size_t kInstitutionCodeMaxBytes = 200;
+
 // The medical institution code becomes part of every chart file name ("HP" + code + "_..."),
-// so it must not carry a folder separator or a character that file names cannot hold.
-// True when every byte of the UTF-8 code may stand inside a file name. Multi-byte UTF-8
+// so it must not carry a folder separator or a character that file names cannot hold, nor be
+// too long for a file name. True when every byte of the UTF-8 code may stand inside a file
+// name and the code fits. Multi-byte UTF-8
 // sequences only contain bytes of 0x80 and above, so a byte-wise test cannot mistake part of
 // a Japanese character for a separator.
 inline bool IsSafeInstitutionCode(std::string_view code)
 {
+    if (code.size() > kInstitutionCodeMaxBytes)
+        return false;
     for (const char c : code) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || byte == 0x7F)

@@ -1,5 +1,6 @@
 #include "app/compose/PdfChartComposer.h"
 
+#include "pdf/PdfExceptions.h"
 #include "platform/Cp932.h"
 
 namespace quillora {
@@ -66,6 +67,9 @@ void PdfChartComposer::AddPage(const std::string& imageFile,
 
 void PdfChartComposer::AddOutline(const std::string& title)
 {
+    // An outline entry points at the page added last; before the first page there is none.
+    if (!composer_.PageDest)
+        throw EPdfInvalidOperation("AddOutline --the page is nil.");
     TPROutlineEntry& entry = composer_.PReport1.GetOutlineRoot().AppendChild();
     entry.SetTitle(platform::toCp932(title));
     entry.SetDest(*composer_.PageDest);

@@ -2,6 +2,8 @@
 // The texts a save forms and checks: patient and serial numbers, the chart file name, and the
 // save-log and error-log lines. Strings are UTF-8; paths use the native separator.
 #include "app/compose/LocalDateTime.h"
+#include "settings/FilingRules.h"
+#include "settings/ValueRules.h"
 
 #include <cstdint>
 #include <optional>
@@ -10,25 +12,20 @@
 
 namespace quillora::save {
 
-inline constexpr const char* kPatientError = "患者番号エラー";
-inline constexpr const char* kSerialError = "連番エラー";
+using settings::kInstitutionCodeError;
+using settings::kMaxPatientNumber;
+using settings::kMaxSerialNumber;
+using settings::kPatientError;
+using settings::kSerialError;
+using settings::ParseInteger;
+using settings::ParsePatientNumber;
+using settings::ParseSerialNumber;
+
 inline constexpr const char* kFirstPageError = "最初のページを保存しない指定により、保存ができません。";
-inline constexpr const char* kInstitutionCodeError = "医療機関コードエラー";
 inline constexpr const char* kWaitMessage = "少々お待ちください。";
 inline constexpr const char* kSavedMessage = "保存しました。";
 inline constexpr const char* kNoPageError = "GetPage --the Page is nil";
 inline constexpr const char* kPageUnreadable = "画像ファイルを読み込めません。";
-
-inline constexpr std::uint32_t kMaxPatientNumber = 99999999;
-inline constexpr int kMaxSerialNumber = 999;
-
-// A decimal integer within the 32-bit signed range, read by the same rule as the settings
-// dialogs: optional leading blanks, an optional sign, digits, nothing after them. Leading
-// zeros are allowed ("007" is 7).
-std::optional<std::int32_t> ParseInteger(std::string_view text);
-
-std::optional<std::uint32_t> ParsePatientNumber(std::string_view text); // 1..99999999
-std::optional<int> ParseSerialNumber(std::string_view text);             // 0..999
 
 // "HP" + code + "_" + patient + "_" + serial [+ "_" + year + "_" + month + "_" + day] + ".pdf",
 // numbers in decimal without leading zeros.

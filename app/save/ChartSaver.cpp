@@ -108,8 +108,13 @@ std::optional<SaveResult> ChartSaver::PrepareFolder(Target& target)
         errorLog_.addLine(ErrorLogLine(target.folder, target.chartName));
         return refuse(SaveStatus::NotOverwritten, target.chartName);
     }
-    // An empty base folder (a lost setting) would put the archive at the file-system root.
-    if (settings_.Target.empty() || !dirFile_.MakeFolder()) {
+    // The base folder is never created: a missing one (an unmounted share, a lost setting) is
+    // named in the warning and nothing is made.
+    if (!dirFile_.BaseFolderExists()) {
+        questions_.NotMakeFolder(settings_.Target);
+        return refuse(SaveStatus::FolderNotMade, settings_.Target);
+    }
+    if (!dirFile_.MakeFolder()) {
         questions_.NotMakeFolder(target.folder);
         return refuse(SaveStatus::FolderNotMade, target.folder);
     }

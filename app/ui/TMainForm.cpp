@@ -117,7 +117,7 @@ void TMainForm::showEvent(QShowEvent* event)
 void TMainForm::FormShow()
 {
     PageList.clear();
-    settings_->Load();
+    const StoreOutcome loaded = settings_->Load();
     ResetThumbnails();
     saveLog_.clear();
     errorLog_.clear();
@@ -126,6 +126,9 @@ void TMainForm::FormShow()
     VolNoEdit->setText(QString::fromStdString(settings_->VolNo));
     PageControl1->setCurrentWidget(TabSheet2);
     PointOpenFileList();
+    // A settings file that could not be read was moved aside: said once, here.
+    if (!loaded.ok)
+        prompts_->showError(this, QString::fromStdString(loaded.message));
 }
 
 bool TMainForm::PointOpenFileList()
@@ -263,6 +266,8 @@ void TMainForm::FormClose()
     closing_ = true;
     PageList.clear();
     ThumbNailList.reset(settings_->ImSize);
-    if (shown_)
-        settings_->Save();
+    if (!shown_)
+        return;
+    if (const StoreOutcome saved = settings_->Save(); !saved.ok)
+        prompts_->showError(this, QString::fromStdString(saved.message));
 }

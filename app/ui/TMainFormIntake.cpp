@@ -4,6 +4,7 @@
 #include "app/intake/IntakePlan.h"
 #include "app/ui/ScannerCommands.h"
 #include "app/ui/TMainForm.h"
+#include "platform/Cp932.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -171,7 +172,12 @@ void TMainForm::ReadFilesClick()
         SetStatusText(1, QString::fromUtf8(quillora::intake::kNoFilePickedMessage));
         return;
     }
-    settings_->FileOpenDir = QDir::toNativeSeparators(QFileInfo(picked->first()).absolutePath()).toStdString();
+    // A folder the settings store cannot keep unchanged is not remembered: it would come back
+    // as another folder.
+    const std::string openedFolder =
+        QDir::toNativeSeparators(QFileInfo(picked->first()).absolutePath()).toStdString();
+    if (quillora::platform::survivesCp932(openedFolder))
+        settings_->FileOpenDir = openedFolder;
     const QString scannerFolder = QString::fromStdString(settings_->ScannerDir);
     for (const QString& file : *picked) {
         const QString failure = importFile(file, scannerFolder);

@@ -1,6 +1,5 @@
 #include "settings/ui/PdfOutSetLogic.h"
 
-#include "platform/Cp932.h"
 #include "settings/TRegistory.h"
 #include "settings/ValueRules.h"
 
@@ -10,15 +9,6 @@
 
 namespace quillora::settings_ui {
 namespace {
-
-constexpr std::array<const char*, 4> kLevelSizeErrors = {
-    "フォルダー１サイズエラー", "フォルダー２サイズエラー", "フォルダー３サイズエラー",
-    "フォルダー４サイズエラー"};
-
-bool FitsLevelLimit(const std::string& text)
-{
-    return platform::cp932Length(text) <= kLevelTextMaxBytes;
-}
 
 std::optional<std::int32_t> ParseInt32(const std::string& text)
 {
@@ -48,32 +38,36 @@ PdfOutValues PdfOutValuesFrom(const TRegistory& settings)
     values.Quality = std::clamp<int>(settings.Quality, kQualityMin, kQualityMax);
     values.PageHeightText = std::to_string(settings.PdfPageHeight);
     values.PageWidthText = std::to_string(settings.PdfPageWidth);
+    values.ScannerDir = settings.ScannerDir;
     return values;
 }
 
 std::string CheckPdfOutSet(const PdfOutValues& values, PageSize& pageSize,
                            const FolderProbe& isExistingFolder)
 {
+    if (std::string refusal = settings::UnstorableTextError(values.Target); !refusal.empty())
+        return refusal;
     if (!isExistingFolder(values.Target))
-        return "ベースフォルダーエラー";
+        return settings::kBaseFolderError;
+    if (std::string refusal = settings::CheckScannerAndArchive(values.ScannerDir, values.Target); !refusal.empty())
+        return refusal;
     for (std::size_t level = 0; level < values.Levels.size(); ++level) {
-        const auto& texts = values.Levels[level];
-        if (!FitsLevelLimit(texts.Front) || !FitsLevelLimit(texts.Back))
-            return kLevelSizeErrors[level];
+        const int number = static_cast<int>(level) + 1;
+        for (const std::string& text : {values.Levels[level].Front, values.Levels[level].Back})
+            if (std::string refusal = settings::CheckLevelText(number, text); !refusal.empty())
+                return refusal;
     }
     const auto height = ParseInt32(values.PageHeightText);
     if (!height)
-        return "縦:数値エラー";
+        return settings::kPageHeightError;
     pageSize.Height = *height;
     const auto width = ParseInt32(values.PageWidthText);
     if (!width)
-        return "横:数値エラー";
+        return settings::kPageWidthError;
     pageSize.Width = *width;
     if (pageSize.Height < kMinimumPageEdge || pageSize.Width < kMinimumPageEdge)
-        return "縦か横のサイズが少ないエラー";
-    if (!settings::IsSafeInstitutionCode(values.HPCode))
-        return kInstitutionCodeError;
-    return {};
+        return settings::kPageTooSmallError;
+    return settings::CheckInstitutionCode(values.HPCode);
 }
 
 void ApplyPdfOutSet(const PdfOutValues& values, const PageSize& pageSize, TRegistory& settings)

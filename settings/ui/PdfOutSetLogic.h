@@ -1,6 +1,9 @@
 #pragma once
 // The values of the PDF output settings dialog, without any window: how they are taken from
 // the settings record, checked when the clerk presses "設定", and copied back.
+#include "settings/SettingsSchema.h"
+#include "settings/ValueRules.h"
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -11,17 +14,13 @@ class TRegistory;
 
 namespace quillora::settings_ui {
 
-// Message shown when the medical institution code is refused.
-inline constexpr const char* kInstitutionCodeError =
-    "医療機関コードエラー：\\ / : * ? \" < > | と制御文字は使えません";
-
-
-inline constexpr int kQualityMin = 50;
-inline constexpr int kQualityMax = 100;
-inline constexpr std::int32_t kDefaultPageHeight = 1000;
-inline constexpr std::int32_t kDefaultPageWidth = 700;
-inline constexpr std::int32_t kMinimumPageEdge = 100;
-inline constexpr std::size_t kLevelTextMaxBytes = 10; // code page 932 bytes
+using settings::kDefaultPageHeight;
+using settings::kDefaultPageWidth;
+using settings::kInstitutionCodeError;
+using settings::kLevelTextMaxBytes;
+using settings::kMinimumPageEdge;
+using settings::kQualityMax;
+using settings::kQualityMin;
 
 struct FolderLevelTexts {
     std::string Front;
@@ -40,6 +39,7 @@ struct PdfOutValues {
     int Quality = 80;
     std::string PageHeightText; // "縦"
     std::string PageWidthText;  // "横"
+    std::string ScannerDir;     // not edited here; the base folder must not overlap it
 };
 
 struct PageSize {
@@ -54,7 +54,8 @@ PdfOutValues PdfOutValuesFrom(const TRegistory& settings);
 using FolderProbe = std::function<bool(std::string_view utf8Path)>;
 
 // Runs the checks of the "設定" button in their fixed order and returns the message of the
-// first that fails, or an empty string. The page size is parsed into `pageSize` as the checks
+// first that fails, or an empty string: the base folder (stored unchanged, existing, apart
+// from the scanner folder), the level texts, the page size, the institution code. The page size is parsed into `pageSize` as the checks
 // reach it, so a later failure leaves the numbers already read there.
 std::string CheckPdfOutSet(const PdfOutValues& values, PageSize& pageSize,
                            const FolderProbe& isExistingFolder);

@@ -1,5 +1,6 @@
 #include "settings/ui/ReadSetLogic.h"
 
+#include "settings/FilingRules.h"
 #include "settings/TRegistory.h"
 #include "settings/ValueRules.h"
 
@@ -19,12 +20,17 @@ ReadSetValues ReadSetValuesFrom(const TRegistory& settings)
     values.ImSize = std::clamp(settings.ImSize, 0, kThumbnailSizeSteps - 1);
     values.VolNo = settings.VolNo;
     values.ThumbStrech = settings.ThumbStrech;
+    values.Target = settings.Target;
     return values;
 }
 
 std::string CheckReadSet(const ReadSetValues& values)
 {
-    if (!settings::ParseIntegerInRange(values.VolNo, 0, 999))
+    if (std::string refusal = settings::UnstorableTextError(values.ScannerDir); !refusal.empty())
+        return refusal;
+    if (std::string refusal = settings::CheckScannerAndArchive(values.ScannerDir, values.Target); !refusal.empty())
+        return refusal;
+    if (!settings::ParseIntegerInRange(values.VolNo, 0, settings::kMaxSerialNumber))
         return kSerialNumberError;
     return {};
 }

@@ -1,6 +1,7 @@
 #include "settings/ui/TPdfOutSet.h"
 
 #include "settings/TRegistory.h"
+#include "settings/ui/BoundedSpinBox.h"
 #include "settings/ui/ExistingFolder.h"
 #include "settings/ui/FolderTree.h"
 #include "settings/ui/WindowShape.h"
@@ -101,10 +102,10 @@ QWidget* TPdfOutSet::BuildInstitutionFrame()
 QLayout* TPdfOutSet::BuildQualityRow()
 {
     StretchCheck = NamedChild<QCheckBox>(this, "StretchCheck", "画像をストレッチする。");
-    QualitySpin = NamedChild<QSpinBox>(this, "QualitySpin");
+    // A typed value outside the range goes to the nearest bound when the spinner loses the
+    // focus (150 becomes 100, 20 becomes 50); text that is no number counts as 50.
+    QualitySpin = NamedChild<BoundedSpinBox>(this, "QualitySpin");
     QualitySpin->setRange(kQualityMin, kQualityMax);
-    // A typed value below the range is raised to it when the spinner loses the focus, and an
-    // empty field counts as the lowest quality; higher values cannot be typed at all.
     QualitySpin->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     auto* row = new QHBoxLayout;
     row->addWidget(StretchCheck);
@@ -207,6 +208,11 @@ void TPdfOutSet::FormShow()
 
 void TPdfOutSet::ShellTreeView1Click(const QString& path)
 {
+    // A folder whose name the store cannot keep is refused here already.
+    if (const auto refusal = quillora::settings::UnstorableTextError(path.toStdString()); !refusal.empty()) {
+        StatusBar1->showMessage(QString::fromStdString(refusal));
+        return;
+    }
     PdfSetPathDisp->setText(path);
     StatusBar1->showMessage(path);
 }

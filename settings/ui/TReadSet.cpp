@@ -133,7 +133,9 @@ void TReadSet::FormShow()
 void TReadSet::ShellTreeView1Click(const QString& path)
 {
     ScanPathDisp->setText(path);
-    StatusBar1->showMessage(path);
+    // A folder whose name the store cannot keep is named at once; "設定" refuses it too.
+    const auto refusal = quillora::settings::UnstorableTextError(path.toStdString());
+    StatusBar1->showMessage(refusal.empty() ? path : QString::fromStdString(refusal));
 }
 
 void TReadSet::Button1Click()

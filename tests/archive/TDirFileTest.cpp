@@ -69,6 +69,33 @@ TEST_F(TDirFileTest, MakeFolderBelowABaseThatCannotBeCreatedFails)
     EXPECT_TRUE(fs::is_regular_file(base / "file"));
 }
 
+TEST_F(TDirFileTest, MakeFolderNeverCreatesTheBaseFolder)
+{
+    dir.BaseFolder = (base / "unmounted").string();
+    EXPECT_FALSE(dir.BaseFolderExists());
+    EXPECT_FALSE(dir.MakeFolder());
+    EXPECT_FALSE(fs::exists(base / "unmounted"));
+    dir.BaseFolder.clear(); // a lost setting must not mean the file-system root
+    EXPECT_FALSE(dir.MakeFolder());
+}
+
+TEST_F(TDirFileTest, MakeFolderRefusesAPathThatLeavesTheBaseFolder)
+{
+    fs::create_directories(base / "archive");
+    dir.BaseFolder = (base / "archive").string();
+    for (const char* escape : {"/../..", "/..", "\\.", "/C:"}) {
+        dir.L1Back = escape;
+        EXPECT_FALSE(dir.StaysBelowBase()) << escape;
+        EXPECT_FALSE(dir.MakeFolder()) << escape;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(base), fs::directory_iterator()), 1); // only "archive"
+    dir.L1Front = "..";
+    dir.L1Back = "\\sub"; // "..00" is a plain name; the separator adds a level
+    EXPECT_TRUE(dir.StaysBelowBase());
+    EXPECT_TRUE(dir.MakeFolder());
+    EXPECT_TRUE(fs::is_directory(base / "archive" / "..00" / "sub" / "01" / "23" / "45"));
+}
+
 TEST_F(TDirFileTest, MakeFolderFailsWhenALevelIsAFile)
 {
     fs::create_directories(base / "00" / "01");

@@ -95,6 +95,16 @@ TEST(PdfValues, NumbersRealsBooleansNull)
     EXPECT_EQ(Written(null), "null");
 }
 
+// PDF numbers have no exponent: very small and very large reals are written out in full.
+TEST(PdfValues, RealsNeverUseAnExponent)
+{
+    const std::pair<double, const char*> cases[] = {
+        {1e-05, "0.00001"},           {-1.25e-07, "-0.000000125"}, {1e+15, "1000000000000000"},
+        {-1.5e+16, "-15000000000000000"}, {123456.5, "123456.5"},   {1.0 / 3e6, "0.000000333333333333333"}};
+    for (const auto& [value, written] : cases)
+        EXPECT_EQ(FormatReal(value), written) << value;
+}
+
 TEST(PdfValues, DatesHaveNoTimeZone)
 {
     EXPECT_EQ(PdfDateString({2006, 11, 17, 14, 25, 6}), "D:20061117142506");

@@ -100,5 +100,23 @@ TEST(Cp932, CutsNeverSplitADoubleByteCharacter)
     EXPECT_EQ(cutCp932Bytes("x" + kHyoCp932, 2), "x");
 }
 
+TEST(Cp932, NamesTheCharactersThatDoNotSurviveTheRoundTrip)
+{
+    struct Case {
+        std::string text, lost;
+    } cases[] = {
+        {"/home/jos\xC3\xA9", "\xC3\xA9"},                       // é: CP932 lacks it
+        {"\xC2\xA5" "100\xC2\xA5", "\xC2\xA5"},                 // ¥ is stored as 0x5C, reads back as '\'
+        {"a\xE2\x82\xAC" "b\xC3\xBC\xE2\x82\xAC", "\xE2\x82\xAC\xC3\xBC"}, // each once, in order
+        {kKensa + "\\sub " + kHyo, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(cp932LostCharacters(c.text), c.lost) << c.text;
+        EXPECT_EQ(survivesCp932(c.text), c.lost.empty()) << c.text;
+    }
+    EXPECT_EQ(cp932ByteCount(kKensa + "ab"), 6u);
+    EXPECT_EQ(cp932ByteCount("jos\xC3\xA9"), std::nullopt); // not one byte, not any count
+}
+
 } // namespace
 } // namespace quillora::platform

@@ -88,11 +88,21 @@ TEST(RegEditFormat, SkipsMalformedLinesAndKeepsTheRest)
     EXPECT_EQ(names(values), std::vector<std::string>{"Good"});
 }
 
-TEST(RegEditFormat, ALastLineWithoutLineBreakIsCutOff)
+TEST(RegEditFormat, ALastLineWithoutLineBreakIsReadUnlessItLooksCutOff)
 {
-    EXPECT_EQ(names(parse("\"A\"=dword:00000001\r\n\"B\"=dword:0000")), std::vector<std::string>{"A"});
-    EXPECT_EQ(names(parse("\"A\"=dword:00000001\r\n\"B\"=hex:01,\\\r\n  02")), std::vector<std::string>{"A"});
-    EXPECT_EQ(names(parse("\"A\"=dword:00000001\n")), std::vector<std::string>{"A"});
+    using Names = std::vector<std::string>;
+    const std::string a = "\"A\"=dword:00000001\r\n";
+    EXPECT_EQ(names(parse(a + "\"B\"=dword:00000002")), (Names{"A", "B"}));
+    EXPECT_EQ(names(parse(a + "\"B\"=\"text\"")), (Names{"A", "B"}));
+    EXPECT_EQ(names(parse(a + "\"B\"=hex:01,\\\r\n  02")), (Names{"A", "B"}));
+    // Cut inside the value: fewer than eight dword digits, an open quote, a trailing comma.
+    for (const char* cut : {"\"B\"=dword:0000", "\"B\"=\"tex", "\"B\"=hex:01,", "\"B"}) {
+        bool whole = true;
+        EXPECT_EQ(names(quillora::platform::parseRegEdit("REGEDIT4\r\n\r\n[" + std::string(kKey) + "]\r\n" + a + cut,
+                                                         kKey, &whole)),
+                  Names{"A"}) << cut;
+        EXPECT_FALSE(whole) << cut;
+    }
 }
 
 TEST(RegEditFormat, LaterLinesOverrideAndDelete)

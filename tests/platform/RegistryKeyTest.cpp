@@ -124,6 +124,33 @@ TEST_F(RegistryKeyTest, UnparsableFileIsAKeyWithoutValues)
     }
 }
 
+TEST_F(RegistryKeyTest, ReadWholeTellsWhetherAnythingWasSkipped)
+{
+    const std::string header = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Travex\\QuilloraShare]\r\n";
+    for (const auto& [content, whole] : {std::pair{header + "\"A\"=\"a\"\r\n", true},
+                                         std::pair{header + "\"A\"=\"a\r\n", false},
+                                         std::pair{std::string("garbage"), false}}) {
+        writeFile(file(), content);
+        EXPECT_EQ(RegistryKey::Open(kKey, false)->ReadWhole(), whole) << content;
+    }
+}
+
+TEST_F(RegistryKeyTest, KeepAsideMovesTheKeyToADatedNameThatNeverReplacesAnother)
+{
+    writeFile(file(), "first");
+    const auto aside = RegistryKey::KeepAside(kKey, "20261210-093000");
+    ASSERT_TRUE(aside);
+    EXPECT_EQ(*aside, file().parent_path() / "QuilloraShare.20261210-093000.reg");
+    EXPECT_FALSE(RegistryKey::Exists(kKey));
+    writeFile(file(), "second");
+    const auto again = RegistryKey::KeepAside(kKey, "20261210-093000");
+    ASSERT_TRUE(again);
+    EXPECT_EQ(*again, file().parent_path() / "QuilloraShare.20261210-093000-2.reg");
+    EXPECT_EQ(readFile(*aside), "first");
+    EXPECT_EQ(readFile(*again), "second");
+    EXPECT_FALSE(RegistryKey::KeepAside(kKey, "20261210-093000")); // nothing left to move
+}
+
 TEST_F(RegistryKeyTest, KeyThatCannotBeReadDoesNotOpen)
 {
     fs::create_directories(file()); // a folder where the file should be
@@ -147,6 +174,7 @@ TEST_F(RegistryKeyTest, FailedFlushLeavesNoTemporaryFileAndKeepsTheWritesPending
     fs::remove(file());
     fs::create_directories(file() / "inside");
     EXPECT_FALSE(key->Flush());
+    EXPECT_TRUE(key->FlushError());
     EXPECT_TRUE(fs::is_directory(file() / "inside"));
     EXPECT_EQ(folderEntries(file().parent_path()), std::vector<std::string>{"QuilloraShare.reg"});
 

@@ -244,13 +244,63 @@ TEST_F(TRegistoryTest, TruncatedFileLoadsDefaults)
     const std::string full = joinLines(kStoredLines);
     // Every cut before the last value's line break loses ThumbStrech (stored as 1), including
     // the cuts inside its digits, which must not read as a smaller number.
-    const std::string lastLine = "\"ThumbStrech\"=dword:00000001\r\n";
+    const std::string lastLine = "\"ThumbStrech\"=dword:00000001";
     const std::size_t complete = full.find(lastLine) + lastLine.size();
     for (std::size_t length = 0; length < complete; length += (length + 40 < complete ? 5 : 1)) {
         TRegistory r = loaded(full.substr(0, length));
         ASSERT_EQ(describe(r), defaults()) << "cut at " << length;
     }
     EXPECT_TRUE(loaded(full.substr(0, complete)).ThumbStrech);
+}
+
+TEST_F(TRegistoryTest, LastLineWithoutLineBreakKeepsItsValue)
+{
+    std::string text = joinLines(kStoredLines);
+    text.erase(text.size() - 4); // the final CR LF and the empty line
+    const TRegistory expected = loaded(joinLines(kStoredLines));
+    TRegistory r = loaded(text);
+    EXPECT_TRUE(r.ThumbStrech);
+    EXPECT_EQ(describe(r), describe(const_cast<TRegistory&>(expected)));
+}
+
+// A file that cannot be read as a whole is moved aside before anything can write over it,
+// and the load says so once.
+TEST_F(TRegistoryTest, FileNotReadAsAWholeIsKeptAsideUnderADatedName)
+{
+    for (const auto& lines : {replaced("Quality", "\"Quality\"=\"80\""),          // gives all defaults
+                              replaced("Target", "\"Target\"=\"/charts"),}) {     // malformed text
+        const std::string content = joinLines(lines);
+        store(content);
+        TRegistory r;
+        const StoreOutcome outcome = r.Load();
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_FALSE(fs::exists(file()));
+        std::vector<fs::path> kept;
+        for (const auto& entry : fs::directory_iterator(file().parent_path()))
+            kept.push_back(entry.path());
+        ASSERT_EQ(kept.size(), 1u);
+        EXPECT_TRUE(kept[0].filename().string().starts_with("QuilloraShare.20"));
+        EXPECT_NE(outcome.message.find(kept[0].string()), std::string::npos) << outcome.message;
+        EXPECT_EQ(readFile(kept[0]), content);
+        EXPECT_TRUE(r.Save().ok);
+        EXPECT_TRUE(TRegistory().Load().ok); // said once: the next load reads the new file
+        fs::remove(kept[0]);
+    }
+    // The malformed text alone is lost; the other values were read.
+    store(joinLines(replaced("Target", "\"Target\"=\"/charts")));
+    TRegistory r;
+    r.Load();
+    EXPECT_EQ(r.Target, "");
+    EXPECT_EQ(r.HPCode, "0012");
+}
+
+TEST_F(TRegistoryTest, FailedSaveComesBackWithItsReason)
+{
+    config.blockWithRegularFile();
+    TRegistory r;
+    const StoreOutcome outcome = r.Save();
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_NE(outcome.message.find("QuilloraShare.reg"), std::string::npos) << outcome.message;
 }
 
 TEST_F(TRegistoryTest, MissingStringReadsEmptyAndTheRestAsStored)

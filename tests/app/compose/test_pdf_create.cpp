@@ -1,6 +1,7 @@
 #include "app/compose/PdfChartComposer.h"
 
 #include "ComposeFixtures.h"
+#include "pdf/PdfExceptions.h"
 
 #include <fstream>
 #include <regex>
@@ -146,6 +147,18 @@ TEST_F(PdfCreateTest, EveryPageGetsItsOwnImageAndTheLastPageOpens)
     ASSERT_TRUE(std::regex_search(pdf, kids, std::regex(R"(/Kids \[(\d+) 0 R (\d+) 0 R (\d+) 0 R \])")));
     EXPECT_NE(pdf.find("/OpenAction [" + kids[3].str() + " 0 R /XYZ 0 1000 1 ]"), std::string::npos);
     EXPECT_NE(pdf.find("/Dest [" + kids[2].str() + " 0 R /XYZ 0 1000 1 ]"), std::string::npos);
+}
+
+TEST_F(PdfCreateTest, AnOutlineBeforeAnyPageIsAnError)
+{
+    composer.Begin({700, 1000, 80, false}, kDesignDate);
+    try {
+        composer.AddOutline("title");
+        FAIL() << "no error";
+    } catch (const EPdfInvalidOperation& error) {
+        EXPECT_STREQ(error.what(), "AddOutline --the page is nil.");
+    }
+    composer.Discard();
 }
 
 TEST_F(PdfCreateTest, FinishingWithoutPagesFailsAndBeginStartsAfresh)

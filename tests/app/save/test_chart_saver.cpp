@@ -179,7 +179,16 @@ TEST_F(SaverTest, FolderThatCannotBeMadeIsReported)
     const auto result = saver.Save(Request({Page("1.jpg"), Page("2.jpg")}));
     EXPECT_EQ(result.status, SaveStatus::FolderNotMade);
     ASSERT_EQ(questions.notMakeFolder.size(), 1u);
-    EXPECT_EQ(questions.notMakeFolder[0], (tmp.path / "file" / "00" / "01" / "23" / "45").string());
+    EXPECT_EQ(questions.notMakeFolder[0], (tmp.path / "file").string()); // the base folder
+}
+
+TEST_F(SaverTest, MissingBaseFolderIsNamedAndNeverCreated)
+{
+    settings.Target = (tmp.path / "unmounted").string();
+    const auto result = saver.Save(Request({Page("1.jpg"), Page("2.jpg")}));
+    EXPECT_EQ(result.status, SaveStatus::FolderNotMade);
+    EXPECT_EQ(questions.notMakeFolder, std::vector<std::string>{settings.Target});
+    EXPECT_FALSE(fs::exists(tmp.path / "unmounted"));
 }
 
 TEST_F(SaverTest, EmptyBaseFolderIsNotTheFileSystemRoot)

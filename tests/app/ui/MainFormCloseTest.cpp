@@ -2,6 +2,7 @@
 #include "MainFormFixture.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
@@ -157,4 +158,17 @@ TEST_F(MainFormTest, IntakeSettingsConfirmedPutTheDefaultSerialIntoTheWindow)
 }
 
 } // namespace
+TEST_F(MainFormTest, ASettingsWriteThatFailsAtCloseIsReported)
+{
+    const QString folder = QFileInfo(settingsFile()).absolutePath();
+    QDir(folder).removeRecursively();
+    QFile blocker(folder);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the settings folder belongs
+    blocker.close();
+    EXPECT_TRUE(form->close());
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors.front().contains(QStringLiteral("QuilloraShare.reg"))) << prompts.errors.front().toStdString();
+    QFile::remove(folder);
+}
+
 } // namespace quillora::test

@@ -1,5 +1,5 @@
 // The checks of both settings dialogs, without any window.
-#include "app/save/ChartName.h"
+#include "settings/FilingRules.h"
 #include "settings/TRegistory.h"
 #include "settings/ui/PdfOutSetLogic.h"
 #include "settings/ui/ReadSetLogic.h"
@@ -24,6 +24,19 @@ TEST(ReadSetCheck, AcceptsSerialNumbersFrom0To999Only)
     }
 }
 
+TEST(ReadSetCheck, RefusesAScannerFolderTheStoreCannotKeepOrThatOverlapsTheArchive)
+{
+    ReadSetValues values;
+    values.VolNo = "0";
+    values.Target = "/archive";
+    values.ScannerDir = "/scan/\xC3\xBC";
+    EXPECT_EQ(CheckReadSet(values), "保存できない文字があります：\xC3\xBC");
+    values.ScannerDir = "/archive/scan";
+    EXPECT_EQ(CheckReadSet(values), quillora::settings::kFoldersOverlapError);
+    values.ScannerDir = "/scan";
+    EXPECT_EQ(CheckReadSet(values), "");
+}
+
 // The main window's serial field takes the default serial number as typed, and the save reads
 // that field: what the dialog accepts, the save must accept too.
 TEST(ReadSetCheck, AgreesWithTheSaveOnWhatIsASerialNumber)
@@ -31,7 +44,7 @@ TEST(ReadSetCheck, AgreesWithTheSaveOnWhatIsASerialNumber)
     ReadSetValues values;
     for (const char* text : {"0", "007", "999", " 7", "7 ", "+7", "-0", "1000", "-1", "", "7a", "0x7"}) {
         values.VolNo = text;
-        EXPECT_EQ(CheckReadSet(values).empty(), quillora::save::ParseSerialNumber(text).has_value())
+        EXPECT_EQ(CheckReadSet(values).empty(), quillora::settings::ParseSerialNumber(text).has_value())
             << '"' << text << '"';
     }
 }
@@ -125,6 +138,13 @@ INSTANTIATE_TEST_SUITE_P(Checks, PdfOutCheckTest, testing::Values(
     PdfOutCase{"Both100", [](PdfOutValues& v) { v.PageHeightText = "100"; v.PageWidthText = "100"; }, ""},
     PdfOutCase{"NoUpperLimit", [](PdfOutValues& v) { v.PageHeightText = "100000"; }, ""},
     PdfOutCase{"CodeWithSlash", [](PdfOutValues& v) { v.HPCode = "00/12"; }, kInstitutionCodeError},
+    PdfOutCase{"CodeTooLong", [](PdfOutValues& v) { v.HPCode = std::string(300, '1'); }, kInstitutionCodeError},
+    PdfOutCase{"BaseNotStorable", [](PdfOutValues& v) { v.Target = "/jos\xC3\xA9"; },
+               "保存できない文字があります：\xC3\xA9"},
+    PdfOutCase{"BaseHoldsScanner", [](PdfOutValues& v) { v.ScannerDir = "/existing/scan"; },
+               quillora::settings::kFoldersOverlapError},
+    PdfOutCase{"LevelLeavesArchive", [](PdfOutValues& v) { v.Levels[0].Front = "../../x"; },
+               "フォルダー１文字エラー：「.」「..」だけのフォルダー名と「:」は使えません"},
     PdfOutCase{"SizeBeforeCode", [](PdfOutValues& v) { v.HPCode = "a\\b"; v.PageWidthText = "10"; },
                "縦か横のサイズが少ないエラー"}),
     [](const testing::TestParamInfo<PdfOutCase>& info) { return std::string(info.param.name); });

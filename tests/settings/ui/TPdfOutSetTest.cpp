@@ -236,6 +236,20 @@ TEST_F(TPdfOutSetTest, QualityStaysWithin50To100)
     EXPECT_EQ(shown, 100);
 }
 
+TEST_F(TPdfOutSetTest, TypedQualityOutsideTheRangeGoesToTheNearestBound)
+{
+    for (const auto& [typed, expected] : {std::pair{"150", 100}, {"101", 100}, {"999", 100}, {"20", 50}, {"75", 75}}) {
+        WhenModal<TPdfOutSet>([&](TPdfOutSet& d) {
+            d.QualitySpin->setFocus();
+            d.QualitySpin->selectAll();
+            QTest::keyClicks(d.QualitySpin, typed);
+            Click(d.Button2);
+        });
+        ASSERT_TRUE(dialog.Execute(settings)) << typed;
+        EXPECT_EQ(settings.Quality, expected) << typed;
+    }
+}
+
 TEST_F(TPdfOutSetTest, AVanishedBaseFolderStartsAtTheFileSystemRoot)
 {
     settings.Target = (charts / "gone").string();

@@ -1,6 +1,9 @@
 #include "dialogs/TTagForm.h"
 
+#include "settings/SettingsSchema.h"
+
 #include <QLineEdit>
+#include <QToolTip>
 #include <QPushButton>
 
 namespace {
@@ -35,6 +38,7 @@ TTagForm::TTagForm(TRegistory& settings, QWidget* parent)
         edit->setObjectName(QStringLiteral("Edit") + number);
         edit->setGeometry(x, y, kEditWidth, kRowHeight);
         Edits[i] = edit;
+        connect(edit, &QLineEdit::textEdited, this, [this, i] { WarnOfLossyText(i); });
 
         auto* button = new QPushButton(this);
         button->setObjectName(QStringLiteral("Button") + number);
@@ -67,6 +71,20 @@ void TTagForm::FormShow()
     const quillora::TagPresets presets = picker_.presets();
     for (int i = 0; i < quillora::kTagPresetCount; ++i)
         Edits[i]->setText(QString::fromStdString(presets[i]));
+}
+
+// A title is kept as typed, but characters the chart cannot hold are named at once, beside
+// the field (the picker has no status bar).
+void TTagForm::WarnOfLossyText(int index)
+{
+    QLineEdit* edit = Edits[index];
+    const QString warning =
+        QString::fromStdString(quillora::settings::LossyTextWarning(edit->text().toStdString()));
+    edit->setToolTip(warning);
+    if (warning.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), warning, edit);
 }
 
 void TTagForm::ButtonClick(int index)

@@ -33,6 +33,7 @@ protected:
 private:
     void FormShow();
     void ButtonClick(int index);
+    void WarnOfLossyText(int index);
     quillora::TagPresets editTexts() const;
 
     quillora::BookmarkTitlePicker picker_;

@@ -140,6 +140,8 @@ public:
     void RedrawPages() override;
     void SetSerialNumberText(const QString& text) override;
     void StoreNote();
+    // Names in status panel 1 the characters of a typed text that the chart cannot hold.
+    void WarnOfLossyText(const QString& text);
     void LoadNote();
     void ShowPatientPages();
     void RefreshItem(int index);

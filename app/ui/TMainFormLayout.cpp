@@ -173,6 +173,7 @@ QWidget* TMainForm::BuildNoteTab()
     layout->addLayout(strip);
     NoteMemo = named(new QPlainTextEdit, "NoteMemo");
     NoteMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    connect(NoteMemo, &QPlainTextEdit::textChanged, this, [this] { WarnOfLossyText(NoteMemo->toPlainText()); });
     NoteMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     NoteMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     layout->addWidget(NoteMemo);

@@ -157,6 +157,7 @@ void TMainForm::ListView1Edited(int index, const QString& text)
         item->setText(cut);
     if (cut != PageList.at(index).Title)
         PageList.at(index).Title = cut;
+    WarnOfLossyText(cut);
 }
 
 void TMainForm::ListView1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,

@@ -2,6 +2,7 @@
 #include "app/ui/TMainForm.h"
 #include "imaging/ImageError.h"
 #include "imaging/ImageFiles.h"
+#include "settings/SettingsSchema.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -44,6 +45,13 @@ void TMainForm::RefreshActiveTab()
         ShowPatientPages();
     else if (active == TabSheet4)
         LoadNote();
+}
+
+void TMainForm::WarnOfLossyText(const QString& text)
+{
+    const std::string warning = quillora::settings::LossyTextWarning(text.toStdString());
+    if (!warning.empty())
+        SetStatusText(1, QString::fromStdString(warning));
 }
 
 void TMainForm::StoreNote()

@@ -143,3 +143,21 @@ TEST_F(TagFormRun, EachShowingReloadsThePresets)
     EXPECT_EQ(shown, QStringLiteral("changed elsewhere"));
     EXPECT_EQ(form.ChosenTitle(), QString::fromUtf8("検査")); // the last pressed button's text
 }
+
+TEST_F(TagFormRun, TitleWithCharactersTheChartCannotHoldIsKeptButNamed)
+{
+    QString tipBefore, tipAfter;
+    const int result = run([&](TTagForm& f) {
+        retype(f.Edits[2], QString::fromUtf8("Röntgen"));
+        tipBefore = f.Edits[2]->toolTip();
+        retype(f.Edits[2], QString::fromUtf8("放射線"));
+        tipAfter = f.Edits[2]->toolTip();
+        retype(f.Edits[2], QString::fromUtf8("Röntgen"));
+        press(f.Buttons[2]);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_TRUE(tipBefore.contains(QString::fromUtf8("ö"))) << tipBefore.toStdString();
+    EXPECT_TRUE(tipAfter.isEmpty());
+    EXPECT_EQ(settings.Tag3, "Röntgen");
+    EXPECT_EQ(form.ChosenTitle(), QString::fromUtf8("Röntgen"));
+}

@@ -193,5 +193,20 @@ TEST_F(PageListTest, RedrawRebuildsEveryThumbnailAtTheNewSize)
     EXPECT_EQ(form->PageList.at(3).ImageIndex, 3);
 }
 
+TEST_F(PageListTest, CaptionsAndNotesWithCharactersTheChartCannotHoldAreKeptButNamed)
+{
+    editCaption(1, QString::fromUtf8("Röntgen"));
+    EXPECT_EQ(form->PageList.at(1).Title, QString::fromUtf8("Röntgen"));
+    EXPECT_TRUE(form->StatusText(1).contains(QString::fromUtf8("ö"))) << form->StatusText(1).toStdString();
+
+    clickItem(2);
+    form->PageControl1->setCurrentWidget(form->TabSheet4);
+    QTest::keyClicks(form->NoteMemo, QStringLiteral("5"));
+    form->NoteMemo->insertPlainText(QString::fromUtf8("€")); // as an input method commits it
+    EXPECT_TRUE(form->StatusText(1).contains(QString::fromUtf8("€"))) << form->StatusText(1).toStdString();
+    form->PageControl1->setCurrentWidget(form->TabSheet2);
+    EXPECT_EQ(*form->PageList.at(2).Note, QStringList{QString::fromUtf8("5€")});
+}
+
 } // namespace
 } // namespace quillora::test

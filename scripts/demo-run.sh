@@ -127,7 +127,8 @@ qpdf --check "$CHART" >/dev/null && echo "qpdf --check: ok"
 PAGES=$(pdfinfo "$CHART" | awk '/^Pages:/ {print $2}')
 echo "pages: $PAGES (first page, the patient sheet, left out)"
 [ "$PAGES" = 4 ]
-qpdf --json --json-key=outlines "$CHART" | grep -q '"kensa"' || { echo "demo-run: outline kensa missing" >&2; exit 1; }
+OUTLINES=$(qpdf --json --json-key=outlines "$CHART")
+grep -q '"kensa"' <<<"$OUTLINES" || { echo "demo-run: outline kensa missing: $OUTLINES" >&2; exit 1; }
 echo "outline: kensa"
 grep -a -q 'Chart note for page 3' "$CHART" || { echo "demo-run: annotation missing" >&2; exit 1; }
 echo "annotation: Chart note for page 3"

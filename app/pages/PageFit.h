@@ -7,8 +7,7 @@
 namespace quillora::pages {
 
 inline constexpr const char* kCroppedNote =
-    "ページより大きい画像があります。画像をストレッチしないため、はみ出す部分は切り取られます"
-    "（「設定」→「保存設定」の「画像をストレッチする。」で縮めて保存できます）。";
+    "ページより大きい画像は、はみ出す部分が切り取られます（縮めるには 設定→保存設定→「画像をストレッチする。」）";
 
 // The picture area of a chart page of `pdfWidth` x `pdfHeight` points (one image pixel each).
 QSize PictureArea(int pdfWidth, int pdfHeight);

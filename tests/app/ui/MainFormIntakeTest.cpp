@@ -1,6 +1,8 @@
 // Intake commands in the window: order, add mode, file types, picked files, import.
 #include "MainFormFixture.h"
 
+#include "app/pages/PageFit.h"
+
 #include "app/ui/ScannerCommands.h"
 
 #include <QAction>
@@ -189,6 +191,19 @@ TEST_F(MainFormTest, CommandsThatChangeThePageListWaitForALongIntake)
         EXPECT_EQ(form->PageList.at(i).ImageIndex, i);
     }
     EXPECT_EQ(form->ListView1->count(), 12);
+}
+
+TEST_F(MainFormTest, PagesLargerThanTheChartPageAreNotedOnceWhenNotStretched)
+{
+    addScan(QStringLiteral("big.png"), 2000, 400);
+    form->Settings().Stretch = true;
+    takeInScannerFolder();
+    EXPECT_TRUE(form->StatusText(1).isEmpty());
+    form->Settings().Stretch = false;
+    takeInScannerFolder();
+    EXPECT_EQ(form->StatusText(1), QString::fromUtf8(pages::kCroppedNote));
+    form->ScannerImage->trigger(); // nothing new taken in: no note
+    EXPECT_TRUE(form->StatusText(1).isEmpty());
 }
 
 TEST_F(MainFormTest, PatientTabReportsPagesItCannotShow)

@@ -6,6 +6,10 @@
 #include "app/ui/ScannerCommands.h"
 
 #include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QListView>
+#include <QTest>
 #include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -191,6 +195,40 @@ TEST_F(MainFormTest, CommandsThatChangeThePageListWaitForALongIntake)
         EXPECT_EQ(form->PageList.at(i).ImageIndex, i);
     }
     EXPECT_EQ(form->ListView1->count(), 12);
+}
+
+// The "指定順に従う" rule relies on the file dialog handing the files over in the order the
+// clerk picked them (Ctrl+click p3, p1, p2).
+TEST(FileDialog, HandsThePickedFilesOverInThePickingOrder)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"p1.png", "p2.png", "p3.png"}) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setDirectory(dir.path());
+    dialog.show();
+    auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
+    ASSERT_NE(list, nullptr);
+    auto rowOf = [list](const QString& name) {
+        const QModelIndexList found = list->model()->match(list->model()->index(0, 0, list->rootIndex()),
+                                                           Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        return found.isEmpty() ? QModelIndex() : found.first();
+    };
+    // The folder is listed in the background.
+    for (int wait = 0; wait < 500 && !rowOf(QStringLiteral("p3.png")).isValid(); ++wait)
+        QTest::qWait(10);
+    ASSERT_TRUE(rowOf(QStringLiteral("p3.png")).isValid());
+    for (const char* name : {"p3.png", "p1.png", "p2.png"})
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list->visualRect(rowOf(QString::fromLatin1(name))).center());
+    QStringList names;
+    for (const QString& file : dialog.selectedFiles())
+        names << QFileInfo(file).fileName();
+    EXPECT_EQ(names, (QStringList{QStringLiteral("p3.png"), QStringLiteral("p1.png"), QStringLiteral("p2.png")}));
 }
 
 TEST_F(MainFormTest, PagesLargerThanTheChartPageAreNotedOnceWhenNotStretched)

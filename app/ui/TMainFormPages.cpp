@@ -195,7 +195,10 @@ void TMainForm::SetCurrentPage(int index)
 
 void TMainForm::ListView1StartDrag()
 {
-    DragArmed = false;
+    // The dragged page is the one the press selected, however fast the pointer then moves
+    // (the first page under the pointer could be another one).
+    DragItem = CurrentPage;
+    DragArmed = PageList.contains(DragItem);
 }
 
 bool TMainForm::ListView1DragOver(bool sourceIsPageList, const QPoint& pos)

@@ -95,6 +95,10 @@ void TMainForm::SavePageDone(int done, const std::string& file)
 void TMainForm::MarkField(QLineEdit* field, bool wrong)
 {
     field->setProperty("wrongValue", wrong);
+    // What the field takes, for the clerk who hovers over the marked field.
+    const QString hint = field == IdEdit ? QStringLiteral("患者番号は 1〜99999999 の数字で入力してください。")
+                                         : QStringLiteral("連番は 0〜999 の数字で入力してください。");
+    field->setToolTip(wrong ? hint : QString());
     field->setStyleSheet(wrong ? QStringLiteral("QLineEdit { background: #ffd6d6; border: 2px solid #c00000; }")
                                : QString());
     if (wrong) {

@@ -276,6 +276,7 @@ TEST_F(SaveTest, ClearingCommandAsksFirstAndCancelChangesNothing)
 TEST_F(SaveTest, WholeChartHasItsPagesOutlinesAndAnnotation)
 {
     form->Settings().FirstPage = true;
+    clickItem(2);
     form->ListView1StartDrag();
     form->ListView1DragOver(true, itemCentre(2));
     form->ListView1DragDrop(itemCentre(1)); // 1, 3, 2

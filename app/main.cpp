@@ -2,6 +2,7 @@
 // and loads the settings when it is first shown.
 #include "app/ui/ImageShowEditor.h"
 #include "app/ui/TMainForm.h"
+#include "app/ui/Translations.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Travex"));
     QApplication::setApplicationName(QStringLiteral("Quillora"));
+    quillora::ui::InstallJapaneseTranslations(app);
     TMainForm window;
     window.setImageEditor(
         std::make_unique<quillora::ui::ImageShowEditor>([&window] { window.RedrawPages(); }));

@@ -36,7 +36,8 @@ public:
         return save::DeleteChoice::Next;
     }
     bool ConfirmClearFolder(const std::string&) override { return true; }
-    void Progress(const std::string&) override {}
+    void Started(int) override {}
+    void PageDone(int, const std::string&) override {}
 };
 
 int ExitFor(SaveStatus status)

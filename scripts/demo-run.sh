@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Scripted run of the workstation under Xvfb with the real program and a throw-away home:
-# five generated scans are taken in from the scanner folder, a page gets a caption and an
-# annotation, the chart is saved, and the PDF is checked with qpdf and pdfinfo. Screenshots
-# of the page list and of the patient tab are written on the way.
+# five generated scans and one unreadable file are taken in from the scanner folder; a page
+# chosen with the arrow keys gets a caption and an annotation; a page is deleted with the
+# Delete key and brought back with Ctrl+Z; the unreadable page is deleted; the chart is saved
+# and the PDF is checked with qpdf and pdfinfo. The screenshots of the manual are written on
+# the way.
 #
 #   scripts/demo-run.sh [program] [screenshot folder]
 #
@@ -10,7 +12,7 @@
 set -euo pipefail
 
 PROGRAM=$(realpath "${1:-build/release/bin/quillora}")
-SHOTS=$(realpath -m "${2:-docs}")
+SHOTS=$(realpath -m "${2:-docs/manual}")
 for tool in Xvfb xdotool import cjpeg qpdf pdfinfo python3; do
   command -v "$tool" >/dev/null || { echo "demo-run: $tool is missing" >&2; exit 1; }
 done
@@ -53,10 +55,14 @@ for page, band in enumerate(bands, start=1):
         f.write(b"P6 %d %d 255\n" % (w, h) + rows)
 PY
 for n in 1 2 3 4 5; do cjpeg -quality 85 -outfile "$SCANNER/page$n.jpg" "$WORK/page$n.ppm"; done
+# A file that is not an image at all: it becomes the page "読めません".
+printf 'not an image' > "$SCANNER/page6.jpg"
 
-Xvfb :97 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# A free display number, chosen by the server itself.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
 XVFB_PID=$!
-export DISPLAY=:97
+for _ in $(seq 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$WORK/display")"
 sleep 1
 start_program() {
   "$PROGRAM" >/dev/null 2>&1 &
@@ -81,23 +87,35 @@ start_program
 # Toolbar "スキャナ画像読取": the first button below the menu bar.
 click 20 45 1 3
 
-# Page 3: a caption typed in place and an annotation on the "注釈" tab. Items stand in a
-# grid of 152 pixels (128-pixel pictures plus margins) starting at the list's left edge.
-ITEM3_X=$((4 + 2 * 152 + 76)); ITEM_Y=190
-click "$ITEM3_X" "$ITEM_Y" 1 1   # the third thumbnail becomes the current page
+# Page 3, chosen with the keyboard: a click on page 2, then the right arrow. It gets a
+# caption typed in place and an annotation on the "注釈" tab. Items stand in a grid of 154
+# pixels (128-pixel pictures, a frame of 1 and margins) starting at the list's left edge.
+ITEM2_X=$((4 + 154 + 77)); ITEM_Y=190
+click "$ITEM2_X" "$ITEM_Y" 1 1
+xdotool key Right; sleep 0.5
 xdotool key F2; sleep 0.5
 xdotool type --delay 50 "kensa"; xdotool key Return; sleep 0.5
 import -window "$WIN" "$SHOTS/main-pages.png"
-click 178 110                    # tab "注釈" (shown once a page is chosen)
+click 178 110                    # tab "注釈" (shown for the selected page, number 3)
 click 300 300                    # the memo
 xdotool type --delay 30 "Chart note for page 3"; sleep 0.3
+import -window "$WIN" "$SHOTS/main-note.png"
 click 118 110 1 2                # tab "患者確認"
 import -window "$WIN" "$SHOTS/main-patient.png"
 click 40 110                     # back to "ページ確認"
 
+# Page 2 deleted with the Delete key and brought back with Ctrl+Z; then the unreadable last
+# page (End) deleted, so that the chart holds pages 2 to 5.
+click "$ITEM2_X" "$ITEM_Y" 1 1
+xdotool key Delete; sleep 0.5
+xdotool key ctrl+z; sleep 0.5
+xdotool key End; sleep 0.3
+xdotool key Delete; sleep 0.5
+
 # Patient number 12345, serial 0, "保存".
 click 120 80; xdotool type --delay 50 "12345"
 click 346 81 1 3
+import -window "$WIN" "$SHOTS/main-saved.png"
 
 CHART=$(find "$CHARTS" -name '*.pdf' | head -1)
 if [ -z "$CHART" ]; then
@@ -109,8 +127,16 @@ qpdf --check "$CHART" >/dev/null && echo "qpdf --check: ok"
 PAGES=$(pdfinfo "$CHART" | awk '/^Pages:/ {print $2}')
 echo "pages: $PAGES (first page, the patient sheet, left out)"
 [ "$PAGES" = 4 ]
-qpdf --json --json-key=outlines "$CHART" | grep -q '"kensa"' || { echo "demo-run: outline kensa missing" >&2; exit 1; }
+OUTLINES=$(qpdf --json --json-key=outlines "$CHART")
+grep -q '"kensa"' <<<"$OUTLINES" || { echo "demo-run: outline kensa missing: $OUTLINES" >&2; exit 1; }
 echo "outline: kensa"
 grep -a -q 'Chart note for page 3' "$CHART" || { echo "demo-run: annotation missing" >&2; exit 1; }
 echo "annotation: Chart note for page 3"
-echo "screenshots: $SHOTS/main-pages.png $SHOTS/main-patient.png"
+# The page chosen with the keyboard (page 3 of the list) is the second PDF page, the first
+# page being left out: the undo put page 2 back in front of it.
+KENSA_PAGE=$(qpdf --json --json-key=outlines "$CHART" | python3 -c '
+import json, sys
+print(next(o["destpageposfrom1"] for o in json.load(sys.stdin)["outlines"] if o["title"] == "kensa"))')
+echo "outline kensa on PDF page: $KENSA_PAGE"
+[ "$KENSA_PAGE" = 2 ] || { echo "demo-run: the caption is on the wrong page" >&2; exit 1; }
+echo "screenshots: $SHOTS/main-pages.png $SHOTS/main-note.png $SHOTS/main-patient.png $SHOTS/main-saved.png"

@@ -9,6 +9,7 @@ PACKAGES=(
   libsane-dev libsane1 sane-utils
   libgtest-dev
   qpdf poppler-utils
+  qt6-translations-l10n
   xvfb xauth
   fonts-ipafont-gothic fonts-urw-base35
 )

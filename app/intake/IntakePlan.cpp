@@ -80,8 +80,10 @@ IntakePlan PlanPickedFiles(const std::string& scannerDir, const std::vector<std:
         return {kNoFilePickedMessage, {}};
     if (FolderPart(picked.front()) != scannerDir)
         return {kOtherFolderMessage, {}};
+    // Qt's file dialog lists the picked files in the order the clerk picked them, so
+    // "指定順に従う" (0) keeps that list as it comes and any other value reverses it.
     std::vector<std::string> ordered = picked;
-    if (sequence == 0)
+    if (sequence != 0)
         std::reverse(ordered.begin(), ordered.end());
     return {{}, SkipListed(ordered, listedFiles, replace)};
 }

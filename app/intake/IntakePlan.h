@@ -32,7 +32,8 @@ IntakePlan PlanScannerFolderIntake(const std::string& scannerDir, const FileType
 IntakePlan CheckFolderIntake(const std::string& scannerDir, const FileTypes& types);
 
 // The files picked in the dialog: they must lie in the scanner folder itself (the first file's
-// folder compared byte for byte). Sequence 0 takes them from the last to the first.
+// folder compared byte for byte). Sequence 0 keeps the order in which they were picked,
+// any other value reverses it.
 IntakePlan PlanPickedFiles(const std::string& scannerDir, const std::vector<std::string>& picked,
                            int sequence, const std::vector<std::string>& listedFiles, bool replace);
 

@@ -17,6 +17,7 @@ void PageList::clear()
     for (auto& page : pages_)
         FreePage(page);
     pages_.clear();
+    removed_.reset();
 }
 
 QString PageList::fileNamePart(const QString& path)
@@ -60,8 +61,19 @@ ItemRange PageList::remove(int index)
 {
     if (!contains(index))
         return {};
-    FreePage(pages_[static_cast<std::size_t>(index)]);
+    removed_ = Removed{index, std::move(pages_[static_cast<std::size_t>(index)])};
     pages_.erase(pages_.begin() + index);
+    return {index, size() - 1};
+}
+
+ItemRange PageList::restoreRemoved()
+{
+    if (!removed_)
+        return {};
+    // The list may have shrunk since (a later drag to the end does not, a clear forgets).
+    const int index = std::min(removed_->index, size());
+    pages_.insert(pages_.begin() + index, std::move(removed_->page));
+    removed_.reset();
     return {index, size() - 1};
 }
 

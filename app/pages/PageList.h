@@ -5,6 +5,7 @@
 #include "app/pages/APageList.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace quillora::pages {
@@ -41,13 +42,28 @@ public:
 
     // Deletes the page at `index`; returns the items to rewrite (the last item of the view
     // must then be removed). Does nothing and returns an empty range for a missing page.
+    // The page is kept aside so that one step of undo can bring it back.
     ItemRange remove(int index);
+
+    // Whether a deleted page can be brought back, and where it would return.
+    bool canRestore() const { return removed_.has_value(); }
+    int restoreIndex() const { return removed_ ? removed_->index : -1; }
+    // Puts the last deleted page back at its place (one step only); returns the items to
+    // rewrite (an item must first be added at the end of the view). Empty when none is kept.
+    ItemRange restoreRemoved();
+    // Drops the page kept for undo (its picture index is no longer valid, or the chart is done).
+    void forgetRemoved() { removed_.reset(); }
 
     // The part of a path after its last "\", "/" or ":".
     static QString fileNamePart(const QString& path);
 
 private:
+    struct Removed {
+        int index;
+        APageList page;
+    };
     std::vector<APageList> pages_;
+    std::optional<Removed> removed_;
 };
 
 // Empties a record: the file name and title cleared, no picture, no annotation.

@@ -3,7 +3,16 @@
 #include "imaging/ImageError.h"
 #include "imaging/Thumbnails.h"
 
+#include <QDir>
+
 namespace quillora::pages {
+
+QString UnreadableFileMessage(const QString& file)
+{
+    return QStringLiteral("ファイル「%1」を開くことができません。\n"
+                          "ファイルがあるか、読み取りの権限があるかを確かめてください。")
+        .arg(QDir::toNativeSeparators(file));
+}
 
 Thumbnail MakeThumbnailPicture(const QString& file, int side, bool stretch)
 {
@@ -17,7 +26,7 @@ Thumbnail MakeThumbnailPicture(const QString& file, int side, bool stretch)
         // without a picture.
         if (error.kind() == imaging::ImageError::Kind::Open) {
             result.outcome = Thumbnail::Outcome::Unreadable;
-            result.error = QString::fromUtf8(error.what());
+            result.error = UnreadableFileMessage(file);
         }
     }
     return result;

@@ -17,6 +17,9 @@ struct Thumbnail {
     QString error;
 };
 
+// The clerk's message for a page image that cannot be opened, naming the file.
+QString UnreadableFileMessage(const QString& file);
+
 // Reads `file` by its extension and draws it into a white side x side square: stretched
 // over the whole square, or fitted with its aspect kept and centred. No smoothing.
 Thumbnail MakeThumbnailPicture(const QString& file, int side, bool stretch);

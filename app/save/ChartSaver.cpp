@@ -146,17 +146,18 @@ SaveResult ChartSaver::Compose(const SaveRequest& request, const Target& target,
         composer_.Begin({settings_.PdfPageWidth, settings_.PdfPageHeight, settings_.Quality,
                          settings_.Stretch},
                         now);
-        questions_.Progress(kWaitMessage);
         const auto pages = PagesToCompose(request);
+        questions_.Started(static_cast<int>(pages.size()));
         std::vector<std::string> files;
         for (const SavePage* page : pages)
             files.push_back(page->FileName);
         composer_.Expect(files);
+        int done = 0;
         for (const SavePage* page : pages) {
             composer_.AddPage(page->FileName, page->Note);
             if (!page->Title.empty())
                 composer_.AddOutline(page->Title);
-            questions_.Progress(page->FileName);
+            questions_.PageDone(++done, page->FileName);
         }
         result.pagesSaved = composer_.PageCount();
         if (result.pagesSaved == 0) {

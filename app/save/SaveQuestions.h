@@ -24,9 +24,11 @@ public:
     // Whether all files of the scanner folder may be deleted (menu command only).
     virtual bool ConfirmClearFolder(const std::string& folder) = 0;
 
-    // "少々お待ちください。" before the pages, then the full path of each page composed. The
+    // Progress of the composition, once the pages to compose are counted: `Started` before
+    // the first page, `PageDone` after each (1-based count, full path of its image). The
     // window shows it and lets pending window messages run so that it keeps painting.
-    virtual void Progress(const std::string& text) = 0;
+    virtual void Started(int pages) = 0;
+    virtual void PageDone(int done, const std::string& file) = 0;
 };
 
 } // namespace quillora::save

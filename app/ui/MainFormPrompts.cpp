@@ -25,14 +25,20 @@ int DialogMainFormPrompts::execModal(QDialog& dialog)
     return dialog.exec();
 }
 
+QString windowCaption(const QWidget* parent)
+{
+    return parent && !parent->window()->windowTitle().isEmpty() ? parent->window()->windowTitle()
+                                                                 : QStringLiteral("Travex Quillora");
+}
+
 void DialogMainFormPrompts::showError(QWidget* parent, const QString& message)
 {
-    QMessageBox::critical(parent, QStringLiteral("Quillora"), message);
+    QMessageBox::critical(parent, windowCaption(parent), message);
 }
 
 bool DialogMainFormPrompts::confirmCloseWithUnsavedLog(QWidget* parent)
 {
-    return QMessageBox::question(parent, QStringLiteral("確認"),
+    return QMessageBox::question(parent, windowCaption(parent),
                                  QStringLiteral("ログファイルが追加保存されていません。終了しますか？"),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;

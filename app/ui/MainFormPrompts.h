@@ -58,6 +58,9 @@ public:
     void openWithShell(const QString& pathOrUrl) override;
 };
 
+// The caption of the window a message box belongs to ("Travex Quillora" without one).
+QString windowCaption(const QWidget* parent);
+
 // Turns a filter written as "name|patterns|name|patterns" into the entries a Qt file dialog
 // takes ("name (patterns with spaces)"). Empty patterns are dropped.
 QStringList qtFilterEntries(const QString& filter);

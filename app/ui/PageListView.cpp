@@ -2,12 +2,15 @@
 
 #include "app/ui/TMainForm.h"
 
+#include <QCoreApplication>
 #include <QDrag>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyledItemDelegate>
 
 namespace quillora::ui {
@@ -24,6 +27,26 @@ public:
     {
         if (auto* line = qobject_cast<QLineEdit*>(editor))
             form_.ListView1Edited(index.row(), line->text());
+    }
+
+    // The item as usual, with its page number in the top left corner of the picture.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        const QString number = QString::number(index.row() + 1);
+        painter->save();
+        QFont font = option.font;
+        font.setBold(true);
+        painter->setFont(font);
+        const QRect text = painter->fontMetrics().boundingRect(number);
+        const QRect badge(option.rect.topLeft() + QPoint(3, 3),
+                          QSize(text.width() + 8, text.height() + 2));
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(QColor(0x20, 0x40, 0x80));
+        painter->drawRoundedRect(badge, 3, 3);
+        painter->setPen(Qt::white);
+        painter->drawText(badge, Qt::AlignCenter, number);
+        painter->restore();
     }
 
 private:
@@ -45,7 +68,7 @@ PageListView::PageListView(TMainForm& form, QWidget* parent) : QListWidget(paren
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DragDrop);
-    setDropIndicatorShown(false);
+    setDropIndicatorShown(false); // our own marker: Qt's would suggest dropping onto a page
     setItemDelegate(new CaptionDelegate(form_, this));
     setContextMenuPolicy(Qt::NoContextMenu);
 }
@@ -56,6 +79,38 @@ void PageListView::setThumbSide(int side)
     setGridSize(QSize(side + 24, side + fontMetrics().height() + 16));
 }
 
+namespace {
+
+const QString kPageDragFormat = QStringLiteral("application/x-quillora-page-list");
+
+} // namespace
+
+QByteArray PageListView::dragToken() const
+{
+    return QByteArray::number(QCoreApplication::applicationPid()) + ':'
+        + QByteArray::number(reinterpret_cast<quintptr>(this));
+}
+
+QMimeData* PageListView::pageDragData() const
+{
+    auto* data = new QMimeData;
+    data->setData(kPageDragFormat, dragToken());
+    return data;
+}
+
+bool PageListView::isOwnDrag(const QMimeData* data) const
+{
+    return data && data->data(kPageDragFormat) == dragToken();
+}
+
+void PageListView::setDropRow(int row)
+{
+    if (row == dropRow_)
+        return;
+    dropRow_ = row;
+    viewport()->update();
+}
+
 void PageListView::startDrag(Qt::DropActions)
 {
     const QList<QListWidgetItem*> items = selectedItems();
@@ -64,14 +119,15 @@ void PageListView::startDrag(Qt::DropActions)
     form_.ListView1StartDrag();
     // A drag of our own: Qt's default would remove the dragged item after a move.
     auto* drag = new QDrag(this);
-    drag->setMimeData(mimeData(items));
+    drag->setMimeData(pageDragData());
     drag->setPixmap(items.first()->icon().pixmap(iconSize() / 2));
     drag->exec(Qt::CopyAction);
+    setDropRow(-1);
 }
 
 void PageListView::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->source() == this) {
+    if (isOwnDrag(event->mimeData())) {
         event->setDropAction(Qt::CopyAction);
         event->accept();
     } else {
@@ -81,17 +137,28 @@ void PageListView::dragEnterEvent(QDragEnterEvent* event)
 
 void PageListView::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (form_.ListView1DragOver(event->source() == this, event->position().toPoint())) {
+    const QPoint pos = event->position().toPoint();
+    if (form_.ListView1DragOver(isOwnDrag(event->mimeData()), pos)) {
+        const QListWidgetItem* target = itemAt(pos);
+        setDropRow(target ? row(target) : count());
         event->setDropAction(Qt::CopyAction);
         event->accept();
     } else {
+        setDropRow(-1);
         event->ignore();
     }
 }
 
+void PageListView::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    setDropRow(-1);
+    QListWidget::dragLeaveEvent(event);
+}
+
 void PageListView::dropEvent(QDropEvent* event)
 {
-    if (event->source() != this) {
+    setDropRow(-1);
+    if (!isOwnDrag(event->mimeData())) {
         event->ignore();
         return;
     }
@@ -105,6 +172,31 @@ void PageListView::mouseReleaseEvent(QMouseEvent* event)
     QListWidget::mouseReleaseEvent(event);
     form_.ListView1MouseUp(event->button(), event->modifiers(), event->buttons(),
                            event->position().toPoint());
+}
+
+void PageListView::keyPressEvent(QKeyEvent* event)
+{
+    // The Delete key deletes the selected page as the menu command does (not while a
+    // caption is being edited: the editor has the key then).
+    if (event->matches(QKeySequence::Delete) && state() != QAbstractItemView::EditingState) {
+        form_.PageDeleteMenuClick();
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+void PageListView::paintEvent(QPaintEvent* event)
+{
+    QListWidget::paintEvent(event);
+    if (dropRow_ < 0 || count() == 0)
+        return;
+    // A bar at the left edge of the page the dragged one will be put before, or after the last.
+    const bool atEnd = dropRow_ >= count();
+    const QRect cell = visualItemRect(item(atEnd ? count() - 1 : dropRow_));
+    const int x = atEnd ? cell.right() + 1 : cell.left() - 1;
+    QPainter painter(viewport());
+    painter.fillRect(QRect(x - 2, cell.top(), 4, cell.height()), QColor(0x00, 0x66, 0xcc));
 }
 
 } // namespace quillora::ui

@@ -3,6 +3,7 @@
 
 #include "app/compose/ChartComposer.h"
 
+#include "app/ui/Help.h"
 #include "app/ui/PageListView.h"
 #include "app/ui/ScannerCommands.h"
 #include "app/ui/Tinfo.h"
@@ -87,6 +88,8 @@ void TMainForm::ConnectHandlers()
     connect(CloseNemu, &QAction::triggered, this, &QWidget::close);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm::PageControl1Change);
     connect(PageDeleteMenu, &QAction::triggered, this, &TMainForm::PageDeleteMenuClick);
+    connect(UndoMenu, &QAction::triggered, this, &TMainForm::UndoDeleteClick);
+    connect(ListView1, &QListWidget::itemSelectionChanged, this, &TMainForm::PageSelectionChanged);
     connect(PageRedispMenu, &QAction::triggered, this, &TMainForm::PageRedispMenuClick);
     connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
@@ -100,6 +103,8 @@ void TMainForm::ConnectHandlers()
     connect(TwainSourceMenu, &QAction::triggered, this, &TMainForm::TwainSourceMenuClick);
     connect(TwainReadMenu, &QAction::triggered, this, &TMainForm::TwainReadMenuClick);
     connect(SaveButton, &QPushButton::clicked, this, &TMainForm::SaveButtonClick);
+    for (QLineEdit* field : {IdEdit, VolNoEdit})
+        connect(field, &QLineEdit::textEdited, this, [this, field] { MarkField(field, false); });
     connect(ScanFoldClearMenu, &QAction::triggered, this, &TMainForm::ScanFoldClearMenuClick);
 }
 
@@ -148,6 +153,13 @@ QString TMainForm::StatusText(int panel) const
 void TMainForm::SetStatusText(int panel, const QString& text)
 {
     (panel == 0 ? statusPanel0_ : statusPanel1_)->setText(text);
+    if (panel == 1)
+        savedChartLabel_->clear(); // it belongs beside "保存しました。" only
+}
+
+QString TMainForm::SavedChartText() const
+{
+    return savedChartLabel_->text();
 }
 
 void TMainForm::EnableControls(bool enabled)
@@ -169,7 +181,9 @@ void TMainForm::FileNemuClick()
 
 void TMainForm::EditMenuClick()
 {
-    PageDeleteMenu->setEnabled(PageControl1->currentWidget() == TabSheet2 && CurrentPage >= 0);
+    const bool onPages = PageControl1->currentWidget() == TabSheet2;
+    PageDeleteMenu->setEnabled(onPages && CurrentPage >= 0);
+    UndoMenu->setEnabled(onPages && PageList.canRestore());
 }
 
 void TMainForm::displayMenuClick()
@@ -179,16 +193,14 @@ void TMainForm::displayMenuClick()
 
 void TMainForm::N13Click()
 {
-    const QString folder = QCoreApplication::applicationDirPath();
-    // The help file of the original layout first; on Linux an HTML help file of ours.
-    for (const QString& name : {QStringLiteral("QuilloraShare.chm"), QStringLiteral("QuilloraShare.html")}) {
-        const QString path = QDir(folder).filePath(name);
-        if (QFileInfo::exists(path)) {
-            prompts_->openWithShell(path);
-            return;
-        }
+    // A help file beside the program first (the Windows layout), then the shipped manual.
+    const QString chm = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("QuilloraShare.chm"));
+    if (QFileInfo::exists(chm)) {
+        prompts_->openWithShell(chm);
+        return;
     }
-    prompts_->openWithShell(QString::fromLatin1(quillora::ui::kMakerPage));
+    const QString manual = quillora::ui::ManualPath();
+    prompts_->openWithShell(manual.isEmpty() ? QString::fromLatin1(quillora::ui::kMakerPage) : manual);
 }
 
 void TMainForm::N11Click()

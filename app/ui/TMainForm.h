@@ -46,6 +46,9 @@ class TView;
 namespace quillora {
 class ChartComposer;
 }
+namespace quillora::save {
+struct SaveResult;
+}
 namespace quillora::imaging {
 class ScannerSourceChooser;
 }
@@ -100,6 +103,7 @@ public:
     QAction* N12;
     QAction* ErrorLogMemu;
     QAction* PageDeleteMenu;
+    QAction* UndoMenu = nullptr; // "元に戻す": brings back the last deleted page
     QMenu* displayMenu;
     QAction* PageRedispMenu;
     QAction* N17;
@@ -128,6 +132,7 @@ public:
 
     QString StatusText(int panel) const;
     void SetStatusText(int panel, const QString& text);
+    QString SavedChartText() const; // beside "保存しました。": the chart's file name and folder
 
     // ---- operations of the main window ----
     void EnableControls(bool enabled);
@@ -145,6 +150,11 @@ public:
     void LoadNote();
     void ShowPatientPages();
     void RefreshItem(int index);
+    // The selected item is the current page: selects item `index` (none for -1) and makes
+    // it current; the note tab follows.
+    void SelectPage(int index);
+    void SetCurrentPage(int index);
+    void PageSelectionChanged();
 
 public slots:
     // Menu and toolbar handlers.
@@ -162,6 +172,7 @@ public slots:
     void ErrorLogMemuClick();
     void PageControl1Change();
     void PageDeleteMenuClick();
+    void UndoDeleteClick();
     void PageRedispMenuClick();
     void TabSheet4Show();
     void Button1Click();
@@ -222,13 +233,21 @@ private:
 
     void SetNoteTabVisible(bool visible);
     void ResetInputFields();
-    void FinishIntake();
+    void FinishIntake(const QStringList& added);
     bool AppendPages(const QStringList& files);
-    void AddPageItem(int imageIndex, const QString& caption);
+    void AddPageItem(const APageList& page);
+    void ShowItemPicture(QListWidgetItem& item, const APageList& page);
+    void ShowSelection(int index);
+    void UpdatePageCount();
+    void UpdateUndoAction();
     QStringList ListedFiles() const;
     bool PointOpenFileList();
     void ClearScannerFolderAndPages();
-    void ShowSaveProgress(const std::string& text, int pagesToCompose);
+    void SaveStarted(int pages);
+    void SavePageDone(int done, const std::string& file);
+    void MarkField(QLineEdit* field, bool wrong);
+    void ShowInputError(const quillora::save::SaveResult& result);
+    void ShowSaved(const quillora::save::SaveResult& result);
 
     std::unique_ptr<quillora::ui::MainFormPrompts> ownPrompts_;
     quillora::ui::MainFormPrompts* prompts_;
@@ -243,6 +262,7 @@ private:
 
     QLabel* statusPanel0_ = nullptr;
     QLabel* statusPanel1_ = nullptr;
+    QLabel* savedChartLabel_ = nullptr; // file name and folder of the chart just saved
 
     TLog* logForm_ = nullptr;
     TErrorLogForm* errorLogForm_ = nullptr;

@@ -1,17 +1,17 @@
 // Intake commands of the main window: the scanner folder, picked files, file import and the
 // scanner (SANE in place of TWAIN).
 #include "app/intake/FileFilter.h"
+#include "app/intake/FileImport.h"
 #include "app/intake/IntakePlan.h"
+#include "app/pages/PageFit.h"
 #include "app/ui/ScannerCommands.h"
 #include "app/ui/TMainForm.h"
 #include "platform/Cp932.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QSaveFile>
 #include <QTabWidget>
 
 namespace {
@@ -34,23 +34,6 @@ QStringList toQStringList(const std::vector<std::string>& list)
     for (const std::string& text : list)
         result << QString::fromStdString(text);
     return result;
-}
-
-// Copies one file whole into `folder`, creating or replacing the file of the same name there.
-// Returns an empty string, or the reason it failed.
-QString importFile(const QString& source, const QString& folder)
-{
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(source), in.errorString());
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(source), in.errorString());
-    const QString target = QDir(folder).filePath(QFileInfo(source).fileName());
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(target), out.errorString());
-    return {};
 }
 
 } // namespace
@@ -76,12 +59,17 @@ void TMainForm::ResetInputFields()
     PageControl1->setCurrentWidget(TabSheet2);
 }
 
-void TMainForm::FinishIntake()
+void TMainForm::FinishIntake(const QStringList& added)
 {
-    CurrentPage = 0;
-    SetStatusText(0, QString::number(PageList.size()));
+    SelectPage(0);
+    UpdatePageCount();
     SetNoteTabVisible(false);
     RefreshActiveTab();
+    if (!settings_->Stretch) {
+        const QSize area = quillora::pages::PictureArea(settings_->PdfPageWidth, settings_->PdfPageHeight);
+        if (!quillora::pages::FirstLargerThan(added, area).isEmpty())
+            SetStatusText(1, QString::fromUtf8(quillora::pages::kCroppedNote));
+    }
 }
 
 void TMainForm::ScannerFolderIntake(bool replace)
@@ -101,8 +89,9 @@ void TMainForm::ScannerFolderIntake(bool replace)
     StoreNote();
     if (replace)
         ClearPages();
-    if (AppendPages(toQStringList(plan.files)))
-        FinishIntake();
+    const QStringList added = toQStringList(plan.files);
+    if (AppendPages(added))
+        FinishIntake(added);
 }
 
 void TMainForm::FolderIntake(bool replace)
@@ -130,8 +119,9 @@ void TMainForm::FolderIntake(bool replace)
     StoreNote();
     if (replace)
         ClearPages();
-    if (AppendPages(toQStringList(plan.files)))
-        FinishIntake();
+    const QStringList added = toQStringList(plan.files);
+    if (AppendPages(added))
+        FinishIntake(added);
 }
 
 void TMainForm::ScannerOpenClick()
@@ -178,13 +168,10 @@ void TMainForm::ReadFilesClick()
         QDir::toNativeSeparators(QFileInfo(picked->first()).absolutePath()).toStdString();
     if (quillora::platform::survivesCp932(openedFolder))
         settings_->FileOpenDir = openedFolder;
-    const QString scannerFolder = QString::fromStdString(settings_->ScannerDir);
-    for (const QString& file : *picked) {
-        const QString failure = importFile(file, scannerFolder);
-        if (!failure.isEmpty()) {
-            prompts_->showError(this, failure);
-            return;
-        }
+    const auto outcome = quillora::intake::ImportFiles(toUtf8List(*picked), settings_->ScannerDir);
+    if (!outcome.ok()) {
+        prompts_->showError(this, QString::fromStdString(outcome.failure));
+        return;
     }
     SetStatusText(1, QStringLiteral("インポート完了"));
 }

@@ -62,6 +62,11 @@ void TMainForm::BuildMenus()
     ErrorLogMemu = namedAction(EditMenu, "ErrorLogMemu", QStringLiteral("エラーログのクリア"));
     EditMenu->addSeparator();
     PageDeleteMenu = namedAction(EditMenu, "PageDeleteMenu", QStringLiteral("ページの削除"));
+    PageDeleteMenu->setShortcut(QKeySequence::Delete);
+    PageDeleteMenu->setShortcutContext(Qt::WidgetShortcut); // shown in the menu; the list handles the key
+    UndoMenu = namedAction(EditMenu, "UndoMenu", QStringLiteral("元に戻す"));
+    UndoMenu->setShortcut(QKeySequence::Undo);
+    UndoMenu->setEnabled(false);
 
     displayMenu = namedMenu(bar, "displayMenu", QStringLiteral("表示"));
     PageRedispMenu = namedAction(displayMenu, "PageRedispMenu", QStringLiteral("ページ確認の再描画"));
@@ -199,7 +204,10 @@ void TMainForm::BuildStatusBar()
     statusPanel1_ = named(new QLabel, "StatusPanel1");
     statusPanel1_->setMinimumWidth(50);
     StatusBar1->addWidget(statusPanel0_);
-    StatusBar1->addWidget(statusPanel1_, 1);
+    StatusBar1->addWidget(statusPanel1_);
+    savedChartLabel_ = named(new QLabel, "SavedChartLabel");
+    savedChartLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    StatusBar1->addWidget(savedChartLabel_, 1);
     SaveProgress = named(new QProgressBar, "SaveProgress");
     SaveProgress->setFixedWidth(160);
     SaveProgress->setVisible(false);

@@ -1,13 +1,21 @@
-// The page list of the main window: thumbnails and items, reordering, captions, deletion.
+// The page list of the main window: thumbnails and items, the selected page, reordering,
+// captions, deletion and its undo.
 #include "app/pages/Captions.h"
+#include "app/pages/CellPicture.h"
 #include "app/pages/ThumbnailPipeline.h"
 #include "app/ui/PageListView.h"
 #include "app/ui/TMainForm.h"
 #include "dialogs/TTagForm.h"
 
+#include <QAction>
+#include <QDir>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTabWidget>
 
 using quillora::pages::ItemRange;
+using quillora::pages::Thumbnail;
 
 // Marks the page list as being rebuilt or filled while window events run, so that commands
 // which change it are held off until the loop is done.
@@ -26,7 +34,20 @@ private:
 void TMainForm::ResetThumbnails()
 {
     ThumbNailList.reset(settings_->ImSize);
-    ListView1->setThumbSide(ThumbNailList.side());
+    ListView1->setThumbSide(quillora::pages::CellSide(ThumbNailList.side()));
+    // The page kept for undo refers to a picture of the old list.
+    PageList.forgetRemoved();
+    UpdateUndoAction();
+}
+
+void TMainForm::ShowItemPicture(QListWidgetItem& item, const APageList& page)
+{
+    const QImage thumbnail = ThumbNailList.at(page.ImageIndex);
+    item.setIcon(QIcon(QPixmap::fromImage(quillora::pages::CellPicture(thumbnail, ThumbNailList.side()))));
+    const QString file = QDir::toNativeSeparators(page.FileName);
+    item.setToolTip(thumbnail.isNull()
+                        ? QStringLiteral("%1: %2").arg(QString::fromUtf8(quillora::pages::kUnreadableText), file)
+                        : file);
 }
 
 void TMainForm::RefreshItem(int index)
@@ -35,20 +56,22 @@ void TMainForm::RefreshItem(int index)
     if (!item || !PageList.contains(index))
         return;
     const APageList& page = PageList.at(index);
-    const QImage picture = ThumbNailList.at(page.ImageIndex);
-    item->setIcon(picture.isNull() ? QIcon() : QIcon(QPixmap::fromImage(picture)));
+    ShowItemPicture(*item, page);
     item->setText(page.Title);
 }
 
-void TMainForm::AddPageItem(int imageIndex, const QString& caption)
+void TMainForm::AddPageItem(const APageList& page)
 {
-    auto* item = new QListWidgetItem(caption);
+    auto* item = new QListWidgetItem(page.Title);
     item->setFlags(item->flags() | Qt::ItemIsEditable);
-    const QImage picture = ThumbNailList.at(imageIndex);
-    if (!picture.isNull())
-        item->setIcon(QIcon(QPixmap::fromImage(picture)));
+    ShowItemPicture(*item, page);
     ListView1->addItem(item);
     ListView1->viewport()->update();
+}
+
+void TMainForm::UpdatePageCount()
+{
+    SetStatusText(0, QString::number(PageList.size()));
 }
 
 void TMainForm::ClearPages()
@@ -56,26 +79,31 @@ void TMainForm::ClearPages()
     PageList.clear();
     ListView1->clear();
     ResetThumbnails();
+    SetCurrentPage(-1); // the selection went with the items
+    UpdatePageCount();
 }
 
 bool TMainForm::AppendPages(const QStringList& files)
 {
     PageListLock lock(*this);
     quillora::pages::ThumbnailPipeline pipeline(files, ThumbNailList.side(), settings_->ThumbStrech);
+    bool complete = true;
     for (const QString& file : files) {
-        const quillora::pages::Thumbnail thumb = pipeline.next();
-        if (thumb.outcome == quillora::pages::Thumbnail::Outcome::Unreadable) {
+        const Thumbnail thumb = pipeline.next();
+        if (thumb.outcome == Thumbnail::Outcome::Unreadable) {
             prompts_->showError(this, thumb.error);
-            return false;
+            complete = false;
+            break;
         }
         APageList page;
         page.FileName = file;
-        if (thumb.outcome == quillora::pages::Thumbnail::Outcome::Made)
+        if (thumb.outcome == Thumbnail::Outcome::Made)
             page.ImageIndex = ThumbNailList.append(thumb.picture);
-        AddPageItem(page.ImageIndex, page.Title);
+        AddPageItem(page);
         PageList.append(std::move(page));
     }
-    return true;
+    UpdatePageCount();
+    return complete;
 }
 
 void TMainForm::RedrawPages()
@@ -83,23 +111,31 @@ void TMainForm::RedrawPages()
     if (PageListBusy() || PageList.empty())
         return;
     PageListLock lock(*this);
-    ListView1->clear();
+    const int selected = CurrentPage;
+    {
+        // Rebuilding the items is not a change of the page the clerk chose.
+        const QSignalBlocker blocker(ListView1);
+        ListView1->clear();
+    }
     ResetThumbnails();
     QStringList files;
     for (const APageList& page : PageList.pages())
         files << page.FileName;
+    // Every record gets its new picture index even when a file cannot be read any more, so
+    // that no page keeps an index into the pictures of the old list.
+    QStringList unreadable;
     quillora::pages::ThumbnailPipeline pipeline(files, ThumbNailList.side(), settings_->ThumbStrech);
     for (int k = 0; k < PageList.size(); ++k) {
-        const quillora::pages::Thumbnail thumb = pipeline.next();
-        if (thumb.outcome == quillora::pages::Thumbnail::Outcome::Unreadable) {
-            prompts_->showError(this, thumb.error);
-            return;
-        }
+        const Thumbnail thumb = pipeline.next();
         APageList& page = PageList.at(k);
-        page.ImageIndex = thumb.outcome == quillora::pages::Thumbnail::Outcome::Made
-            ? ThumbNailList.append(thumb.picture) : -1;
-        AddPageItem(page.ImageIndex, page.Title);
+        page.ImageIndex = thumb.outcome == Thumbnail::Outcome::Made ? ThumbNailList.append(thumb.picture) : -1;
+        if (thumb.outcome == Thumbnail::Outcome::Unreadable)
+            unreadable << thumb.error;
+        AddPageItem(page);
     }
+    ShowSelection(selected);
+    if (!unreadable.isEmpty())
+        prompts_->showError(this, unreadable.join(u'\n'));
 }
 
 void TMainForm::PageRedispMenuClick()
@@ -111,11 +147,58 @@ void TMainForm::PageRedispMenuClick()
     SetStatusText(1, QStringLiteral("完了"));
 }
 
+// ---- the selected page ----
+
+void TMainForm::SelectPage(int index)
+{
+    if (ListView1->item(index))
+        ListView1->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+    else
+        ListView1->clearSelection();
+    PageSelectionChanged(); // also when the selection was already there
+}
+
+void TMainForm::ShowSelection(int index)
+{
+    const QSignalBlocker blocker(ListView1);
+    if (QListWidgetItem* item = ListView1->item(index)) {
+        ListView1->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+        ListView1->scrollToItem(item);
+    } else {
+        ListView1->clearSelection();
+    }
+    ListView1->viewport()->update();
+}
+
+void TMainForm::PageSelectionChanged()
+{
+    const QList<QListWidgetItem*> selected = ListView1->selectedItems();
+    SetCurrentPage(selected.isEmpty() ? -1 : ListView1->row(selected.first()));
+}
+
+void TMainForm::SetCurrentPage(int index)
+{
+    if (!PageList.contains(index))
+        index = -1;
+    if (index != CurrentPage) {
+        // The memo belongs to the page it was loaded for: store it there before switching.
+        StoreNote();
+        CurrentPage = index;
+        if (PageControl1->currentWidget() == TabSheet4)
+            LoadNote();
+    }
+    NotePageNoLabel->setText(QString::number(CurrentPage + 1));
+    SetNoteTabVisible(CurrentPage >= 0);
+}
+
 // ---- drag and drop ----
 
 void TMainForm::ListView1StartDrag()
 {
-    DragArmed = false;
+    // The dragged page is the one the press selected, however fast the pointer then moves
+    // (the first page under the pointer could be another one).
+    DragItem = CurrentPage;
+    DragArmed = PageList.contains(DragItem);
 }
 
 bool TMainForm::ListView1DragOver(bool sourceIsPageList, const QPoint& pos)
@@ -137,11 +220,19 @@ void TMainForm::ListView1DragDrop(const QPoint& pos)
         DragArmed = false;
         return;
     }
+    StoreNote(); // a pending note goes to its page before the pages move
     QListWidgetItem* target = ListView1->itemAt(pos);
-    const ItemRange changed = target ? PageList.dropOnItem(DragItem, ListView1->row(target))
-                                     : PageList.dropOnEmpty(DragItem);
+    const int to = target ? ListView1->row(target) : -1;
+    const ItemRange changed = target ? PageList.dropOnItem(DragItem, to) : PageList.dropOnEmpty(DragItem);
     for (int k = changed.first; k <= changed.last; ++k)
         RefreshItem(k);
+    if (!changed.empty()) {
+        // The moved page stays the selected one, at its new place.
+        const int landed = !target ? PageList.size() - 1 : (DragItem < to ? to - 1 : to);
+        ShowSelection(landed);
+        CurrentPage = landed;
+        NotePageNoLabel->setText(QString::number(CurrentPage + 1));
+    }
     ListView1->viewport()->update();
     DragArmed = false;
 }
@@ -163,10 +254,9 @@ void TMainForm::ListView1Edited(int index, const QString& text)
 void TMainForm::ListView1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                  Qt::MouseButtons heldButtons, const QPoint& pos)
 {
+    // The press has already made the page under the pointer the selected (current) one.
     QListWidgetItem* item = ListView1->itemAt(pos);
     if (button != Qt::RightButton) {
-        CurrentPage = item ? ListView1->row(item) : -1;
-        NotePageNoLabel->setText(QString::number(CurrentPage + 1));
         SetNoteTabVisible(CurrentPage >= 0);
         return;
     }
@@ -193,9 +283,39 @@ void TMainForm::PageDeleteMenuClick()
 {
     if (PageListBusy() || !PageList.contains(CurrentPage))
         return;
-    const ItemRange changed = PageList.remove(CurrentPage);
+    NoteMemo->document()->setModified(false); // a note of the deleted page goes with it
+    const int deleted = CurrentPage;
+    const ItemRange changed = PageList.remove(deleted);
     for (int k = changed.first; k <= changed.last; ++k)
         RefreshItem(k);
-    delete ListView1->takeItem(ListView1->count() - 1);
-    ListView1->viewport()->update();
+    {
+        const QSignalBlocker blocker(ListView1);
+        delete ListView1->takeItem(ListView1->count() - 1);
+    }
+    // The page that followed the deleted one is now selected; none after the last page.
+    CurrentPage = -2; // forces the note tab to follow
+    SelectPage(PageList.contains(deleted) ? deleted : -1);
+    UpdatePageCount();
+    UpdateUndoAction();
+}
+
+void TMainForm::UndoDeleteClick()
+{
+    if (PageListBusy() || !PageList.canRestore())
+        return;
+    StoreNote();
+    AddPageItem(APageList{});
+    const int index = PageList.restoreIndex();
+    const ItemRange changed = PageList.restoreRemoved();
+    for (int k = changed.first; k <= changed.last; ++k)
+        RefreshItem(k);
+    SelectPage(index);
+    UpdatePageCount();
+    UpdateUndoAction();
+}
+
+void TMainForm::UpdateUndoAction()
+{
+    if (UndoMenu)
+        UndoMenu->setEnabled(PageList.canRestore());
 }

@@ -8,6 +8,9 @@
 #include "logs/TLog.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -30,11 +33,39 @@ quillora::save::SaveRequest requestOf(const QString& patient, const QString& ser
     return request;
 }
 
+// The number fields take digits typed with the input method on ("１２３４５") as digits.
+QString typedNumber(const QString& text)
+{
+    return text.normalized(QString::NormalizationForm_KC).trimmed();
+}
+
 bool warnedInWindow(quillora::save::SaveStatus status)
 {
     using quillora::save::SaveStatus;
     return status == SaveStatus::NotOverwritten || status == SaveStatus::FolderNotMade
         || status == SaveStatus::ChartNotReplaceable;
+}
+
+// The one message of a save that failed after its checks: the fixed text where there is one,
+// and a plain line of what happened and what to do.
+QString failureMessage(const quillora::save::SaveResult& result)
+{
+    using quillora::save::SaveStatus;
+    const QString message = QString::fromStdString(result.message);
+    const QString chart = QString::fromStdString(result.chartName);
+    switch (result.status) {
+    case SaveStatus::NoPages:
+        return message + QStringLiteral("\n保存できるページがありません。ページの画像ファイルが"
+                                        "スキャナフォルダーに残っているか確かめてください。");
+    case SaveStatus::PageUnreadable:
+        return message + QStringLiteral("\nこのページを削除するか、画像を読み込み直してから保存してください。");
+    case SaveStatus::WriteFailed:
+        return QStringLiteral("カルテ %1 を書き込めませんでした（書き込みまたは書き込み後の確認に失敗）。\n"
+                              "保存先の空き容量と書き込みの権限を確かめて、もう一度保存してください。\n%2")
+            .arg(chart, message);
+    default:
+        return QStringLiteral("カルテを作成できませんでした。\n%1").arg(message);
+    }
 }
 
 } // namespace
@@ -44,18 +75,46 @@ void TMainForm::setChartComposer(std::unique_ptr<quillora::ChartComposer> compos
     composer_ = std::move(composer);
 }
 
-void TMainForm::ShowSaveProgress(const std::string& text, int pagesToCompose)
+void TMainForm::SaveStarted(int pages)
 {
-    if (text == quillora::save::kWaitMessage) {
-        SaveProgress->setRange(0, std::max(pagesToCompose, 1));
-        SaveProgress->setValue(0);
-        SaveProgress->setVisible(true);
-    } else {
-        SaveProgress->setValue(SaveProgress->value() + 1);
-    }
-    SetStatusText(1, QString::fromStdString(text));
+    SaveProgress->setRange(0, std::max(pages, 1));
+    SaveProgress->setValue(0);
+    SaveProgress->setVisible(true);
+    SetStatusText(1, QString::fromUtf8(quillora::save::kWaitMessage));
     // Keeps the window painting; the busy state keeps those events from starting commands.
     QApplication::processEvents();
+}
+
+void TMainForm::SavePageDone(int done, const std::string& file)
+{
+    SaveProgress->setValue(done);
+    SetStatusText(1, QString::fromStdString(file));
+    QApplication::processEvents();
+}
+
+void TMainForm::MarkField(QLineEdit* field, bool wrong)
+{
+    field->setProperty("wrongValue", wrong);
+    // What the field takes, for the clerk who hovers over the marked field.
+    const QString hint = field == IdEdit ? QStringLiteral("患者番号は 1〜99999999 の数字で入力してください。")
+                                         : QStringLiteral("連番は 0〜999 の数字で入力してください。");
+    field->setToolTip(wrong ? hint : QString());
+    field->setStyleSheet(wrong ? QStringLiteral("QLineEdit { background: #ffd6d6; border: 2px solid #c00000; }")
+                               : QString());
+    if (wrong) {
+        field->setFocus(Qt::OtherFocusReason);
+        field->selectAll();
+    }
+}
+
+void TMainForm::ShowInputError(const quillora::save::SaveResult& result)
+{
+    using quillora::save::SaveStatus;
+    SetStatusText(1, QString::fromStdString(result.message));
+    if (result.status == SaveStatus::InvalidPatient)
+        MarkField(IdEdit, true);
+    else if (result.status == SaveStatus::InvalidSerial)
+        MarkField(VolNoEdit, true);
 }
 
 void TMainForm::SaveButtonClick()
@@ -65,12 +124,18 @@ void TMainForm::SaveButtonClick()
     SetStatusText(1, QString());
     EnableControls(false);
     RefreshActiveTab();
+    MarkField(IdEdit, false);
+    MarkField(VolNoEdit, false);
+    for (QLineEdit* field : {IdEdit, VolNoEdit}) {
+        const QString digits = typedNumber(field->text());
+        if (digits != field->text())
+            field->setText(digits);
+    }
     if (!composer_)
         composer_ = std::make_unique<quillora::PdfChartComposer>();
-    const int pagesToCompose = std::max(0, PageList.size() - (settings_->FirstPage ? 0 : 1));
-    warnings_->onProgress = [this, pagesToCompose](const std::string& text) {
-        ShowSaveProgress(text, pagesToCompose);
-    };
+    warnings_->onStarted = [this](int pages) { SaveStarted(pages); };
+    warnings_->onPageDone = [this](int done, const std::string& file) { SavePageDone(done, file); };
+    warnings_->deferFolderWarning = true;
     quillora::save::ChartSaver saver(*settings_, dirFile_, *composer_, *warnings_, saveLog_, errorLog_);
     quillora::save::SaveResult result;
     try {
@@ -79,22 +144,39 @@ void TMainForm::SaveButtonClick()
         result.status = quillora::save::SaveStatus::ComposeFailed;
         result.message = error.what();
     }
-    warnings_->onProgress = nullptr;
+    warnings_->onStarted = nullptr;
+    warnings_->onPageDone = nullptr;
+    warnings_->deferFolderWarning = false;
     SaveProgress->setVisible(false);
     if (result.saved() && result.scannerFolderCleared)
         ClearScannerFolderAndPages();
     logForm_->RefreshMemo();
     EnableControls(true);
-    const QString message = QString::fromStdString(result.message);
-    if (result.saved() || result.isInputError()) {
-        SetStatusText(1, message);
+    if (result.saved()) {
+        ShowSaved(result);
+    } else if (result.isInputError()) {
+        warnings_->pendingFolderWarning.reset();
+        ShowInputError(result);
     } else {
         SetStatusText(1, QString());
-        if (!warnedInWindow(result.status))
-            prompts_->showError(this, message);
+        // One message per failure: the warning window, or the error box when the write failed.
+        if (warnedInWindow(result.status)) {
+            warnings_->ShowPendingFolderWarning();
+        } else {
+            warnings_->pendingFolderWarning.reset();
+            prompts_->showError(this, failureMessage(result));
+        }
     }
     if (result.clearing.refused)
         prompts_->showError(this, QString::fromStdString(result.clearing.message));
+}
+
+void TMainForm::ShowSaved(const quillora::save::SaveResult& result)
+{
+    SetStatusText(1, QString::fromStdString(result.message));
+    const QFileInfo chart(QString::fromStdString(result.chartPath));
+    savedChartLabel_->setText(QStringLiteral("%1　（保存先: %2）")
+                                  .arg(chart.fileName(), QDir::toNativeSeparators(chart.absolutePath())));
 }
 
 void TMainForm::ClearScannerFolderAndPages()
@@ -110,8 +192,11 @@ void TMainForm::ScanFoldClearMenuClick()
     if (PageListBusy())
         return;
     const auto result = quillora::save::ScanFolderClearCommand(*settings_, *warnings_);
-    if (result.clearing.refused)
+    if (result.clearing.refused) {
+        // Nothing was deleted, so the pages still have their files: the list stays.
         prompts_->showError(this, QString::fromStdString(result.clearing.message));
+        return;
+    }
     if (result.confirmed)
         ClearScannerFolderAndPages();
 }

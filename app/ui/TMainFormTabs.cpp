@@ -1,7 +1,6 @@
 // The tabs of the main window beside the page list: the annotation memo and the patient tab.
 #include "app/ui/TMainForm.h"
-#include "imaging/ImageError.h"
-#include "imaging/ImageFiles.h"
+#include "app/pages/PatientPages.h"
 #include "settings/SettingsSchema.h"
 
 #include <QEvent>
@@ -56,8 +55,13 @@ void TMainForm::WarnOfLossyText(const QString& text)
 
 void TMainForm::StoreNote()
 {
-    if (!PageList.contains(CurrentPage) || !NoteMemo->document()->isModified())
+    if (!NoteMemo->document()->isModified())
         return;
+    if (!PageList.contains(CurrentPage)) {
+        // Typed for a page that is gone: it must never land on another page.
+        NoteMemo->document()->setModified(false);
+        return;
+    }
     PageList.at(CurrentPage).Note = memoLines(*NoteMemo);
     NoteMemo->document()->setModified(false);
 }
@@ -102,49 +106,29 @@ void TMainForm::Button4Click()
 
 // ---- patient tab ----
 
-namespace {
-
-// Reads a page for the patient tab; on failure sets `message` to the text for panel 1.
-QImage readPatientPage(const QString& file, QString& message)
-{
-    try {
-        QImage image = quillora::imaging::readImageFile(file);
-        if (image.isNull())
-            message = QStringLiteral("サポートしていないファイル形式があります。");
-        return image;
-    } catch (const quillora::imaging::ImageError& error) {
-        message = error.kind() == quillora::imaging::ImageError::Kind::Open
-            ? QStringLiteral("ファイルを開くことができません。")
-            : QStringLiteral("サポートしていないファイル形式があります。");
-    }
-    return {};
-}
-
-} // namespace
 
 void TMainForm::ShowPatientPages()
 {
     SetStatusText(1, QString());
     if (PageList.empty())
         return;
-    QString message;
-    const QImage first = readPatientPage(PageList.at(0).FileName, message);
-    if (!message.isEmpty()) {
-        SetStatusText(1, message);
+    const quillora::pages::PatientPage first = quillora::pages::ReadPatientPage(PageList.at(0).FileName);
+    if (!first.ok()) {
+        SetStatusText(1, first.message);
         return;
     }
-    Image1->setPixmap(QPixmap::fromImage(first));
+    Image1->setPixmap(QPixmap::fromImage(first.image));
     if (PageList.size() < 2) {
         Image2->setVisible(false);
         return;
     }
-    const QImage second = readPatientPage(PageList.at(1).FileName, message);
-    if (!message.isEmpty()) {
-        SetStatusText(1, message);
+    const quillora::pages::PatientPage second = quillora::pages::ReadPatientPage(PageList.at(1).FileName);
+    if (!second.ok()) {
+        SetStatusText(1, second.message);
         return;
     }
     Image2->setVisible(true);
-    Image2->setPixmap(QPixmap::fromImage(second));
+    Image2->setPixmap(QPixmap::fromImage(second.image));
 }
 
 void TMainForm::TabSheet1Resize()

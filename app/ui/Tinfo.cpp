@@ -1,5 +1,6 @@
 #include "app/ui/Tinfo.h"
 
+#include "app/ui/Help.h"
 #include "app/ui/MainFormPrompts.h"
 
 #include <QEvent>
@@ -28,7 +29,8 @@ Tinfo::Tinfo(quillora::ui::MainFormPrompts& prompts, QWidget* owner)
     VersionLabel = new QLabel(QStringLiteral("%1  %2").arg(
         QString::fromLatin1(quillora::ui::kVersionText), QString::fromUtf8(quillora::ui::kReleaseText)));
     MakerLabel = new QLabel(QStringLiteral("Travex"));
-    UrlLabel = new QLabel(QString::fromLatin1(quillora::ui::kMakerPage));
+    UrlLabel = new QLabel(QStringLiteral("クイロラの使い方（説明書）"));
+    UrlLabel->setToolTip(LinkTarget());
     UrlLabel->setObjectName(QStringLiteral("UrlLabel"));
     QFont underlined = UrlLabel->font();
     underlined.setUnderline(true);
@@ -43,9 +45,15 @@ Tinfo::Tinfo(quillora::ui::MainFormPrompts& prompts, QWidget* owner)
     layout->addWidget(ok, 0, Qt::AlignHCenter);
 }
 
+QString Tinfo::LinkTarget()
+{
+    const QString manual = quillora::ui::ManualPath();
+    return manual.isEmpty() ? QString::fromLatin1(quillora::ui::kMakerPage) : manual;
+}
+
 void Tinfo::UrlLabelClick()
 {
-    prompts_.openWithShell(QString::fromLatin1(quillora::ui::kMakerPage));
+    prompts_.openWithShell(LinkTarget());
 }
 
 bool Tinfo::eventFilter(QObject* watched, QEvent* event)

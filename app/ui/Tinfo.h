@@ -1,6 +1,6 @@
 #pragma once
 // The product-information window "情報": product name, version and date, maker, and the
-// maker's web page as a link that opens with the shell.
+// program's manual as a link that opens with the shell (the maker's web page without one).
 #include <QDialog>
 
 class QLabel;
@@ -23,6 +23,7 @@ public:
     QLabel* UrlLabel;
 
     void UrlLabelClick();
+    static QString LinkTarget(); // the manual, or the maker's page when none is installed
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

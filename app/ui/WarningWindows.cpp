@@ -22,7 +22,17 @@ void WarningWindows::NotOverwrite(const std::string& chartName)
 
 void WarningWindows::NotMakeFolder(const std::string& pathOrName)
 {
-    NotMakeFolderForm->Warn(QString::fromStdString(pathOrName));
+    if (deferFolderWarning)
+        pendingFolderWarning = pathOrName;
+    else
+        NotMakeFolderForm->Warn(QString::fromStdString(pathOrName));
+}
+
+void WarningWindows::ShowPendingFolderWarning()
+{
+    if (pendingFolderWarning)
+        NotMakeFolderForm->Warn(QString::fromStdString(*pendingFolderWarning));
+    pendingFolderWarning.reset();
 }
 
 save::DeleteChoice WarningWindows::NotDelete(const std::string& fileName)
@@ -36,10 +46,16 @@ bool WarningWindows::ConfirmClearFolder(const std::string& folder)
     return DeleteWarningForm->Confirm(QString::fromStdString(folder));
 }
 
-void WarningWindows::Progress(const std::string& text)
+void WarningWindows::Started(int pages)
 {
-    if (onProgress)
-        onProgress(text);
+    if (onStarted)
+        onStarted(pages);
+}
+
+void WarningWindows::PageDone(int done, const std::string& file)
+{
+    if (onPageDone)
+        onPageDone(done, file);
 }
 
 } // namespace quillora::ui

@@ -36,7 +36,8 @@ public:
     void NotMakeFolder(const std::string& what) override { std::fprintf(stderr, "cannot make %s\n", what.c_str()); }
     save::DeleteChoice NotDelete(const std::string&) override { return save::DeleteChoice::Next; }
     bool ConfirmClearFolder(const std::string&) override { return false; }
-    void Progress(const std::string&) override {}
+    void Started(int) override {}
+    void PageDone(int, const std::string&) override {}
 };
 
 // A scan-like page: off-white paper with grain, a coloured letterhead, dark lines of "text".

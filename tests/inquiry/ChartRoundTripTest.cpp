@@ -46,7 +46,8 @@ public:
         return quillora::save::DeleteChoice::Next;
     }
     bool ConfirmClearFolder(const std::string&) override { return false; }
-    void Progress(const std::string&) override {}
+    void Started(int) override {}
+    void PageDone(int, const std::string&) override {}
 };
 
 // Puts a launcher named like the desktop's document opener first on PATH for this process.

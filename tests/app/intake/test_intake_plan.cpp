@@ -81,10 +81,10 @@ TEST_F(ScannerFolder, PickedFilesFollowTheSequenceSetting)
 {
     const std::vector<std::string> picked = {Path("1.jpg"), Path("2.jpg"), Path("3.jpg")};
     EXPECT_EQ(NamesOf(PlanPickedFiles(dir.string(), picked, 0, {}, true).files),
-              (Names{"3.jpg", "2.jpg", "1.jpg"}));
-    EXPECT_EQ(NamesOf(PlanPickedFiles(dir.string(), picked, 1, {}, true).files),
               (Names{"1.jpg", "2.jpg", "3.jpg"}));
-    EXPECT_EQ(NamesOf(PlanPickedFiles(dir.string(), picked, 1, {Path("2.jpg")}, false).files),
+    EXPECT_EQ(NamesOf(PlanPickedFiles(dir.string(), picked, 1, {}, true).files),
+              (Names{"3.jpg", "2.jpg", "1.jpg"}));
+    EXPECT_EQ(NamesOf(PlanPickedFiles(dir.string(), picked, 0, {Path("2.jpg")}, false).files),
               (Names{"1.jpg", "3.jpg"}));
 }
 

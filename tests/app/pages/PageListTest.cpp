@@ -71,6 +71,24 @@ TEST(PageList, DeletingAPageShiftsTheFollowingOnesUp)
     EXPECT_EQ(orderOf(list), QStringLiteral("AC"));
 }
 
+TEST(PageList, UndoBringsBackOnlyTheLastDeletedPageAtItsPlace)
+{
+    PageList list = pagesOf(QStringLiteral("ABCD"));
+    list.at(2).Note = QStringList{QStringLiteral("memo")};
+    list.remove(0);
+    list.remove(1); // C, with its note
+    EXPECT_EQ(list.restoreIndex(), 1);
+    EXPECT_EQ(list.restoreRemoved(), (ItemRange{1, 2}));
+    EXPECT_EQ(orderOf(list), QStringLiteral("BCD"));
+    EXPECT_EQ(*list.at(1).Note, QStringList{QStringLiteral("memo")});
+    EXPECT_FALSE(list.canRestore()); // one step: A stays deleted
+    EXPECT_TRUE(list.restoreRemoved().empty());
+
+    list.remove(2);
+    list.clear();
+    EXPECT_FALSE(list.canRestore()); // a new chart forgets the deleted page
+}
+
 TEST(PageList, ListedNamesCompareTheFileNamePartWithCase)
 {
     PageList list;

@@ -100,6 +100,7 @@ TEST(Thumbnail, UndecodableFileHasNoPictureAndMissingFileIsAnError)
     const Thumbnail missing = MakeThumbnailPicture(dir.filePath(QStringLiteral("missing.jpg")), 64, false);
     EXPECT_EQ(missing.outcome, Thumbnail::Outcome::Unreadable);
     EXPECT_TRUE(missing.error.contains(QStringLiteral("missing.jpg")));
+    EXPECT_TRUE(missing.error.contains(QStringLiteral("開くことができません")));
 }
 
 TEST(ThumbnailPipeline, DeliversInFileOrderWhateverOrderTheWorkersFinish)

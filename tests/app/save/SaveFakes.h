@@ -66,7 +66,8 @@ struct RecordingQuestions : SaveQuestions {
         return deleteChoice;
     }
     bool ConfirmClearFolder(const std::string&) override { return confirm; }
-    void Progress(const std::string& text) override { progress.push_back(text); }
+    void Started(int pages) override { progress.push_back("started " + std::to_string(pages)); }
+    void PageDone(int done, const std::string&) override { progress.push_back(std::to_string(done)); }
 };
 
 // A fresh folder below the system's temporary folder, removed at the end.

@@ -1,9 +1,14 @@
 // Closing rules, the busy state and the menu enabling rules of the main window.
 #include "MainFormFixture.h"
 
+#include "app/ui/Tinfo.h"
+#include "app/ui/Translations.h"
+
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -117,13 +122,26 @@ TEST_F(MainFormTest, StartsWithTheStoredSerialNumberAndTheScanCommandDisabled)
     second.close();
 }
 
-TEST_F(MainFormTest, HelpOpensTheMakersPageWithoutAHelpFile)
+TEST_F(MainFormTest, HelpAndTheInformationLinkOpenTheShippedManual)
 {
     form->N13->trigger();
     ASSERT_EQ(prompts.opened.size(), 1);
-    EXPECT_TRUE(prompts.opened.first().startsWith(QStringLiteral("https://")));
+    EXPECT_TRUE(prompts.opened.first().endsWith(QStringLiteral("manual/index.html")));
+    EXPECT_TRUE(QFileInfo::exists(prompts.opened.first()));
     form->N11->trigger();
     EXPECT_EQ(prompts.modalShown.last(), QStringLiteral("Tinfo"));
+    EXPECT_EQ(Tinfo::LinkTarget(), prompts.opened.first());
+}
+
+TEST(Translations, QtsOwnButtonsReadInJapanese)
+{
+    QTranslator* translator = ui::InstallJapaneseTranslations(*QCoreApplication::instance());
+    ASSERT_NE(translator, nullptr);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("キャンセル"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Open"), QStringLiteral("開く"));
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+    QLocale::setDefault(QLocale::c());
 }
 
 TEST_F(MainFormTest, InquiryClearsTheMessageAndShowsTheLookupModally)

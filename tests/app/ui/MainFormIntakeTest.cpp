@@ -1,9 +1,15 @@
 // Intake commands in the window: order, add mode, file types, picked files, import.
 #include "MainFormFixture.h"
 
+#include "app/pages/PageFit.h"
+
 #include "app/ui/ScannerCommands.h"
 
 #include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QListView>
+#include <QTest>
 #include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -85,21 +91,22 @@ TEST_F(MainFormTest, MissingScannerFolderStopsWithAMessage)
 
 TEST_F(MainFormTest, PickedFilesFollowTheSequenceAndMustLieInTheScannerFolder)
 {
-    const QStringList picked{addScan(QStringLiteral("x.jpg")), addScan(QStringLiteral("y.jpg")),
-                             addScan(QStringLiteral("z.jpg"))};
+    // The dialog hands the files over in the order they were picked: y, z, x.
+    const QStringList picked{addScan(QStringLiteral("y.jpg")), addScan(QStringLiteral("z.jpg")),
+                             addScan(QStringLiteral("x.jpg"))};
     prompts.scannerFiles = picked;
-    form->Settings().Sequence = 0;
+    form->Settings().Sequence = 0; // "指定順に従う"
     form->FileOpen->trigger();
-    EXPECT_EQ(namesOf(*form), QStringLiteral("z.jpg,y.jpg,x.jpg"));
+    EXPECT_EQ(namesOf(*form), QStringLiteral("y.jpg,z.jpg,x.jpg"));
     form->Settings().Sequence = 1;
     form->FileOpen->trigger();
-    EXPECT_EQ(namesOf(*form), QStringLiteral("x.jpg,y.jpg,z.jpg"));
+    EXPECT_EQ(namesOf(*form), QStringLiteral("x.jpg,z.jpg,y.jpg"));
 
     QTemporaryDir elsewhere;
     prompts.scannerFiles = QStringList{QDir::toNativeSeparators(elsewhere.filePath(QStringLiteral("x.jpg")))};
     form->FolderImage->trigger();
     EXPECT_EQ(form->StatusText(1), QStringLiteral("読み込みフォルダーの指定はキャンセルされました。"));
-    EXPECT_EQ(namesOf(*form), QStringLiteral("x.jpg,y.jpg,z.jpg"));
+    EXPECT_EQ(namesOf(*form), QStringLiteral("x.jpg,z.jpg,y.jpg"));
 
     prompts.scannerFiles = std::nullopt;
     form->FileOpen->trigger();
@@ -107,7 +114,7 @@ TEST_F(MainFormTest, PickedFilesFollowTheSequenceAndMustLieInTheScannerFolder)
     prompts.scannerFiles = QStringList{};
     form->FileOpen->trigger();
     EXPECT_EQ(form->StatusText(1), QStringLiteral("ファイルの指定がされていません。"));
-    EXPECT_EQ(namesOf(*form), QStringLiteral("x.jpg,y.jpg,z.jpg"));
+    EXPECT_EQ(namesOf(*form), QStringLiteral("x.jpg,z.jpg,y.jpg"));
 }
 
 TEST_F(MainFormTest, UndecodableFileBecomesAPageWithoutPicture)
@@ -190,17 +197,66 @@ TEST_F(MainFormTest, CommandsThatChangeThePageListWaitForALongIntake)
     EXPECT_EQ(form->ListView1->count(), 12);
 }
 
+// The "指定順に従う" rule relies on the file dialog handing the files over in the order the
+// clerk picked them (Ctrl+click p3, p1, p2).
+TEST(FileDialog, HandsThePickedFilesOverInThePickingOrder)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"p1.png", "p2.png", "p3.png"}) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setDirectory(dir.path());
+    dialog.show();
+    auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
+    ASSERT_NE(list, nullptr);
+    auto rowOf = [list](const QString& name) {
+        const QModelIndexList found = list->model()->match(list->model()->index(0, 0, list->rootIndex()),
+                                                           Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        return found.isEmpty() ? QModelIndex() : found.first();
+    };
+    // The folder is listed in the background.
+    for (int wait = 0; wait < 500 && !rowOf(QStringLiteral("p3.png")).isValid(); ++wait)
+        QTest::qWait(10);
+    ASSERT_TRUE(rowOf(QStringLiteral("p3.png")).isValid());
+    for (const char* name : {"p3.png", "p1.png", "p2.png"})
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list->visualRect(rowOf(QString::fromLatin1(name))).center());
+    QStringList names;
+    for (const QString& file : dialog.selectedFiles())
+        names << QFileInfo(file).fileName();
+    EXPECT_EQ(names, (QStringList{QStringLiteral("p3.png"), QStringLiteral("p1.png"), QStringLiteral("p2.png")}));
+}
+
+TEST_F(MainFormTest, PagesLargerThanTheChartPageAreNotedOnceWhenNotStretched)
+{
+    addScan(QStringLiteral("big.png"), 2000, 400);
+    form->Settings().Stretch = true;
+    takeInScannerFolder();
+    EXPECT_TRUE(form->StatusText(1).isEmpty());
+    form->Settings().Stretch = false;
+    takeInScannerFolder();
+    EXPECT_EQ(form->StatusText(1), QString::fromUtf8(pages::kCroppedNote));
+    form->ScannerImage->trigger(); // nothing new taken in: no note
+    EXPECT_TRUE(form->StatusText(1).isEmpty());
+}
+
 TEST_F(MainFormTest, PatientTabReportsPagesItCannotShow)
 {
     addScan(QStringLiteral("a.png"));
     addFile(QStringLiteral("b.png"), "garbage");
     takeInScannerFolder();
     form->PageControl1->setCurrentWidget(form->TabSheet1);
-    EXPECT_EQ(form->StatusText(1), QStringLiteral("サポートしていないファイル形式があります。"));
+    EXPECT_TRUE(form->StatusText(1).startsWith(QStringLiteral("サポートしていないファイル形式があります。")));
+    EXPECT_TRUE(form->StatusText(1).contains(QStringLiteral("b.png")));
     form->PageControl1->setCurrentWidget(form->TabSheet2);
     QFile::remove(scanner.filePath(QStringLiteral("a.png")));
     form->PageControl1->setCurrentWidget(form->TabSheet1);
-    EXPECT_EQ(form->StatusText(1), QStringLiteral("ファイルを開くことができません。"));
+    EXPECT_TRUE(form->StatusText(1).startsWith(QStringLiteral("ファイルを開くことができません。")));
+    EXPECT_TRUE(form->StatusText(1).contains(QStringLiteral("a.png")));
 }
 
 } // namespace

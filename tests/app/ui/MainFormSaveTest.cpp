@@ -8,6 +8,7 @@
 #include "app/warnings/TDeleteWarningForm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace quillora::test {
 namespace {
@@ -114,6 +116,8 @@ TEST_F(SaveTest, SavedChartIsLoggedAndTheQuestionComesOnClosing)
     EXPECT_EQ(form->StatusText(1), QStringLiteral("保存しました。"));
     ASSERT_EQ(charts().size(), 1);
     EXPECT_EQ(QFileInfo(charts().first()).fileName(), QStringLiteral("HP0012_12345_7.pdf"));
+    EXPECT_TRUE(form->SavedChartText().contains(QStringLiteral("HP0012_12345_7.pdf")));
+    EXPECT_TRUE(form->SavedChartText().contains(QDir::toNativeSeparators(QFileInfo(charts().first()).absolutePath())));
     ASSERT_EQ(form->SaveLog().lines().size(), 1u);
     EXPECT_EQ(QString::fromStdString(form->SaveLog().lines().front()),
               QStringLiteral("12345,") + QDir::toNativeSeparators(charts().first()));
@@ -170,7 +174,8 @@ TEST_F(SaveTest, CompositionErrorIsShownInTheErrorBoxAndTheWindowStaysUsable)
     form->ClearPages();
     save(QStringLiteral("12345"), QStringLiteral("0"));
     ASSERT_EQ(prompts.errors.size(), 1);
-    EXPECT_EQ(prompts.errors.first(), QStringLiteral("GetPage --the Page is nil"));
+    EXPECT_TRUE(prompts.errors.first().startsWith(QStringLiteral("GetPage --the Page is nil\n")));
+    EXPECT_TRUE(prompts.errors.first().contains(QStringLiteral("保存できるページがありません。")));
     EXPECT_TRUE(form->SaveButton->isEnabled());
     EXPECT_TRUE(form->PageControl1->isEnabled());
     EXPECT_TRUE(form->SaveLog().lines().empty());
@@ -197,8 +202,61 @@ TEST_F(SaveTest, FolderClearEmptiesTheScannerFolderAndThePageList)
     EXPECT_EQ(form->StatusText(1), QStringLiteral("保存しました。"));
     EXPECT_TRUE(form->PageList.empty());
     EXPECT_EQ(form->ListView1->count(), 0);
+    EXPECT_EQ(form->StatusText(0), QStringLiteral("0"));
+    EXPECT_EQ(form->CurrentPage, -1);
     EXPECT_TRUE(QDir(scanner.path()).entryList(QDir::Files).isEmpty());
     EXPECT_TRUE(QDir(scanner.path()).exists(QStringLiteral("keep")));
+}
+
+TEST_F(SaveTest, WrongNumberIsMarkedAtItsFieldAndFullWidthDigitsAreDigits)
+{
+    save(QStringLiteral("12a"), QStringLiteral("0"));
+    EXPECT_EQ(form->StatusText(1), QStringLiteral("患者番号エラー"));
+    EXPECT_TRUE(form->IdEdit->hasFocus() || QApplication::focusWidget() == form->IdEdit);
+    EXPECT_TRUE(form->IdEdit->property("wrongValue").toBool());
+    QTest::keyClick(form->IdEdit, Qt::Key_Backspace); // editing clears the mark
+    EXPECT_FALSE(form->IdEdit->property("wrongValue").toBool());
+
+    save(QStringLiteral("１２３４５"), QStringLiteral("１"));
+    EXPECT_EQ(form->StatusText(1), QStringLiteral("保存しました。"));
+    EXPECT_EQ(form->IdEdit->text(), QStringLiteral("12345"));
+    ASSERT_EQ(charts().size(), 1);
+    EXPECT_TRUE(charts().first().endsWith(QStringLiteral("_12345_1.pdf")));
+}
+
+TEST_F(SaveTest, AFailedWriteIsOneMessageNotTwoWindows)
+{
+    save(QStringLiteral("12345"), QStringLiteral("0"));
+    ASSERT_EQ(charts().size(), 1);
+    // The patient folder now leads where no file can be created.
+    const QString folder = QFileInfo(charts().first()).absolutePath();
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self"), folder));
+    QStringList windows;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&windows] {
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            windows << modal->objectName();
+            modal->reject();
+        }
+    });
+    watcher.start(10);
+    save(QStringLiteral("12345"), QStringLiteral("1"));
+    EXPECT_TRUE(windows.isEmpty()) << windows.join(u',').toStdString();
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors.first().contains(QStringLiteral("_12345_1.pdf")));
+    EXPECT_TRUE(prompts.errors.first().contains(QStringLiteral("書き込めませんでした")));
+    EXPECT_TRUE(form->SaveButton->isEnabled());
+}
+
+TEST_F(SaveTest, RefusedClearingKeepsThePageList)
+{
+    form->Settings().ScannerDir = form->Settings().Target; // the archive may never be cleared
+    answerNextModal(QStringLiteral("Ok"));
+    form->ScanFoldClearMenu->trigger();
+    EXPECT_EQ(prompts.errors.size(), 1);
+    EXPECT_EQ(form->PageList.size(), 3);
+    EXPECT_EQ(form->ListView1->count(), 3);
 }
 
 TEST_F(SaveTest, ClearingCommandAsksFirstAndCancelChangesNothing)
@@ -218,6 +276,7 @@ TEST_F(SaveTest, ClearingCommandAsksFirstAndCancelChangesNothing)
 TEST_F(SaveTest, WholeChartHasItsPagesOutlinesAndAnnotation)
 {
     form->Settings().FirstPage = true;
+    clickItem(2);
     form->ListView1StartDrag();
     form->ListView1DragOver(true, itemCentre(2));
     form->ListView1DragDrop(itemCentre(1)); // 1, 3, 2

@@ -1,0 +1,70 @@
+#include "app/intake/FileImport.h"
+
+#include "app/intake/FolderListing.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+namespace quillora::intake {
+namespace {
+
+std::optional<std::string> ReadWhole(const std::string& file)
+{
+    std::ifstream in(ToPath(file), std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return std::nullopt;
+    return bytes;
+}
+
+// Writes beside the target first and renames it over the target, so that a failed copy
+// leaves an existing file of that name as it was.
+bool WriteReplacing(const std::filesystem::path& target, const std::string& bytes)
+{
+    std::filesystem::path temporary = target;
+    temporary += ".importing";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out || !out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !out.flush()) {
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, target, error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+ImportOutcome ImportFiles(const std::vector<std::string>& files, const std::string& scannerDir)
+{
+    ImportOutcome outcome;
+    for (const std::string& file : files) {
+        const auto bytes = ReadWhole(file);
+        if (!bytes) {
+            outcome.failure = "ファイル「" + file + "」を読み込めません。\n"
+                              "ファイルがあるか、読み取りの権限があるかを確かめてください。";
+            return outcome;
+        }
+        const std::string target = JoinPath(scannerDir, FileNamePart(file));
+        if (!WriteReplacing(ToPath(target), *bytes)) {
+            outcome.failure = "スキャナフォルダーに「" + target + "」を書き込めません。\n"
+                              "フォルダーがあるか、書き込みの権限と空き容量があるかを確かめてください。";
+            return outcome;
+        }
+        ++outcome.copied;
+    }
+    return outcome;
+}
+
+} // namespace quillora::intake

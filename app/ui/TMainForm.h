@@ -226,6 +226,7 @@ private:
     QStringList ListedFiles() const;
     bool PointOpenFileList();
     void ClearScannerFolderAndPages();
+    void RecordIntake(const std::vector<std::string>& files, bool replace);
     void ShowSaveProgress(const std::string& text, int pagesToCompose);
 
     std::unique_ptr<quillora::ui::MainFormPrompts> ownPrompts_;
@@ -235,6 +236,9 @@ private:
     TDirFile dirFile_;
     quillora::ChartLog saveLog_;
     quillora::ChartLog errorLog_;
+    // Every file the intakes behind the page list listed (pages deleted since included): the
+    // only files the clearing after a save may delete.
+    std::vector<std::string> intakeFiles_;
     bool shown_ = false;
     bool closing_ = false;
     int pageListBusy_ = 0;

@@ -100,6 +100,7 @@ void TMainForm::ScannerFolderIntake(bool replace)
     StoreNote();
     if (replace)
         ClearPages();
+    RecordIntake(plan.files, replace);
     if (AppendPages(toQStringList(plan.files)))
         FinishIntake();
 }
@@ -129,8 +130,16 @@ void TMainForm::FolderIntake(bool replace)
     StoreNote();
     if (replace)
         ClearPages();
+    RecordIntake(plan.files, replace);
     if (AppendPages(toQStringList(plan.files)))
         FinishIntake();
+}
+
+void TMainForm::RecordIntake(const std::vector<std::string>& files, bool replace)
+{
+    if (replace)
+        intakeFiles_.clear();
+    intakeFiles_.insert(intakeFiles_.end(), files.begin(), files.end());
 }
 
 void TMainForm::ScannerOpenClick()

@@ -15,9 +15,10 @@
 namespace {
 
 quillora::save::SaveRequest requestOf(const QString& patient, const QString& serial,
-                                      const quillora::pages::PageList& pages)
+                                      const quillora::pages::PageList& pages,
+                                      const std::vector<std::string>& intakeFiles)
 {
-    quillora::save::SaveRequest request{patient.toStdString(), serial.toStdString(), {}};
+    quillora::save::SaveRequest request{patient.toStdString(), serial.toStdString(), {}, intakeFiles};
     for (const APageList& page : pages.pages()) {
         quillora::save::SavePage savePage{page.FileName.toStdString(), std::nullopt, page.Title.toStdString()};
         if (page.Note) {
@@ -74,7 +75,7 @@ void TMainForm::SaveButtonClick()
     quillora::save::ChartSaver saver(*settings_, dirFile_, *composer_, *warnings_, saveLog_, errorLog_);
     quillora::save::SaveResult result;
     try {
-        result = saver.Save(requestOf(IdEdit->text(), VolNoEdit->text(), PageList));
+        result = saver.Save(requestOf(IdEdit->text(), VolNoEdit->text(), PageList, intakeFiles_));
     } catch (const std::exception& error) {
         result.status = quillora::save::SaveStatus::ComposeFailed;
         result.message = error.what();
@@ -93,12 +94,13 @@ void TMainForm::SaveButtonClick()
         if (!warnedInWindow(result.status))
             prompts_->showError(this, message);
     }
-    if (result.clearing.refused)
-        prompts_->showError(this, QString::fromStdString(result.clearing.message));
+    if (const std::string notes = result.Notes(); !notes.empty())
+        prompts_->showError(this, QString::fromStdString(notes));
 }
 
 void TMainForm::ClearScannerFolderAndPages()
 {
+    intakeFiles_.clear();
     // The hidden scanner-folder listing is read afresh by every intake, so refreshing it
     // needs no work here.
     ClearPages();
@@ -110,8 +112,8 @@ void TMainForm::ScanFoldClearMenuClick()
     if (PageListBusy())
         return;
     const auto result = quillora::save::ScanFolderClearCommand(*settings_, *warnings_);
-    if (result.clearing.refused)
-        prompts_->showError(this, QString::fromStdString(result.clearing.message));
+    if (const std::string report = quillora::save::ClearingReport(result.clearing); !report.empty())
+        prompts_->showError(this, QString::fromStdString(report));
     if (result.confirmed)
         ClearScannerFolderAndPages();
 }

@@ -4,6 +4,7 @@
 #include "app/intake/IntakePlan.h"
 #include "app/ui/ScannerCommands.h"
 #include "app/ui/TMainForm.h"
+#include "imaging/NativeNames.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -18,20 +19,20 @@ namespace {
 const QString kImportFilter = QStringLiteral("JPEG|*.jpg;*.jpeg;|BITMAP|*.bmp;|TIFF|*.tif;*.tiff|PNG|*.png;|全て|*.*;");
 const QString kCancelledMessage = QStringLiteral("読み込みファイルの指定はキャンセルされました。");
 
-std::vector<std::string> toUtf8List(const QStringList& list)
+std::vector<std::string> toNativeNames(const QStringList& list)
 {
     std::vector<std::string> result;
     result.reserve(static_cast<std::size_t>(list.size()));
     for (const QString& text : list)
-        result.push_back(text.toStdString());
+        result.push_back(quillora::imaging::qstringToNative(text));
     return result;
 }
 
-QStringList toQStringList(const std::vector<std::string>& list)
+QStringList toQNames(const std::vector<std::string>& list)
 {
     QStringList result;
     for (const std::string& text : list)
-        result << QString::fromStdString(text);
+        result << quillora::imaging::nativeToQString(text);
     return result;
 }
 
@@ -90,7 +91,7 @@ void TMainForm::ScannerFolderIntake(bool replace)
     ResetInputFields();
     const auto plan = quillora::intake::PlanScannerFolderIntake(
         settings_->ScannerDir, quillora::intake::FileTypesOf(*settings_),
-        toUtf8List(ListedFiles()), replace);
+        toNativeNames(ListedFiles()), replace);
     if (!plan.ok()) {
         SetStatusText(1, QString::fromStdString(plan.message));
         return;
@@ -101,7 +102,7 @@ void TMainForm::ScannerFolderIntake(bool replace)
     if (replace)
         ClearPages();
     RecordIntake(plan.files, replace);
-    if (AppendPages(toQStringList(plan.files)))
+    if (AppendPages(toQNames(plan.files)))
         FinishIntake();
 }
 
@@ -121,8 +122,8 @@ void TMainForm::FolderIntake(bool replace)
         SetStatusText(1, kCancelledMessage);
         return;
     }
-    const auto plan = quillora::intake::PlanPickedFiles(folder, toUtf8List(*picked), settings_->Sequence,
-                                                        toUtf8List(ListedFiles()), replace);
+    const auto plan = quillora::intake::PlanPickedFiles(folder, toNativeNames(*picked), settings_->Sequence,
+                                                        toNativeNames(ListedFiles()), replace);
     if (!plan.ok()) {
         SetStatusText(1, QString::fromStdString(plan.message));
         return;
@@ -131,7 +132,7 @@ void TMainForm::FolderIntake(bool replace)
     if (replace)
         ClearPages();
     RecordIntake(plan.files, replace);
-    if (AppendPages(toQStringList(plan.files)))
+    if (AppendPages(toQNames(plan.files)))
         FinishIntake();
 }
 

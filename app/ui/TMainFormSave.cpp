@@ -5,6 +5,7 @@
 #include "app/save/ScannerFolderClearing.h"
 #include "app/ui/TMainForm.h"
 #include "app/ui/WarningWindows.h"
+#include "imaging/NativeNames.h"
 #include "logs/TLog.h"
 
 #include <QApplication>
@@ -20,7 +21,7 @@ quillora::save::SaveRequest requestOf(const QString& patient, const QString& ser
 {
     quillora::save::SaveRequest request{patient.toStdString(), serial.toStdString(), {}, intakeFiles};
     for (const APageList& page : pages.pages()) {
-        quillora::save::SavePage savePage{page.FileName.toStdString(), std::nullopt, page.Title.toStdString()};
+        quillora::save::SavePage savePage{quillora::imaging::qstringToNative(page.FileName), std::nullopt, page.Title.toStdString()};
         if (page.Note) {
             savePage.Note.emplace();
             for (const QString& line : *page.Note)

@@ -102,6 +102,16 @@ TEST_F(CliSave, FirstPageOnAndAnotherPageSize)
     EXPECT_TRUE(facts.annotationTexts.empty());
 }
 
+TEST_F(CliSave, PageNamedInCodePage932IsFiledAndCleared)
+{
+    const fs::path odd = ws.scan / "p5\x82\xA0.jpg"; // not UTF-8
+    fs::rename(ws.WriteImage(ColourPage(300, 200), "p5.jpg"), odd);
+    const auto run = Save();
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(Workstation::Inspect(chart).pages, 5);
+    EXPECT_FALSE(fs::exists(odd));
+}
+
 TEST_F(CliSave, GivenFilesInsteadOfTheScannerFolderClearNothing)
 {
     ws.Set("FolderClear", "1");

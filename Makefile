@@ -3,6 +3,7 @@
 #   make test  install what is missing, build with sanitizers, run every test headless
 #   make fuzz  build the fuzz targets with clang and libFuzzer, run each FUZZ_SECONDS (60) long
 
+SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 RELEASE_DIR := build/release
 TEST_DIR := build/test
@@ -46,7 +47,7 @@ fuzz: build-fuzz
 	@for t in $(FUZZ_TARGETS); do \
 	  mkdir -p $(FUZZ_DIR)/corpus/$$t; \
 	  echo "== fuzz_$$t, $(FUZZ_SECONDS) s"; \
-	  QT_QPA_PLATFORM=offscreen $(FUZZ_DIR)/bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 \
+	  time QT_QPA_PLATFORM=offscreen $(FUZZ_DIR)/bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 \
 	    -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/$$t- $(FUZZ_DIR)/corpus/$$t tests/fuzz/corpus/$$t \
 	    || exit 1; \
 	done

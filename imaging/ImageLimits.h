@@ -4,6 +4,7 @@
 // keep a save under 1 GB whatever its pages hold: the file's bytes, the decoder's own buffers
 // (libjpeg's coefficient arrays, libtiff's strip or tile buffer, Qt's allocations) and the
 // decoded pixels are each bounded, and no decoder keeps a second full copy of the pixels.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -25,11 +26,15 @@ inline bool withinImageBounds(std::int64_t width, std::int64_t height, std::int6
     return width * height * bytesPerPixel <= kMaxDecodedBytes;
 }
 
-// The detail of a refusal: the declared size and what it would take.
+// The detail of a refusal: the declared size and what it would take (any declared size, so
+// the product is formed in floating point).
 inline std::string boundsDetail(std::int64_t width, std::int64_t height, std::int64_t bytesPerPixel)
 {
+    const double megabytes = static_cast<double>(width) * static_cast<double>(height) *
+                             static_cast<double>(bytesPerPixel) / (1 << 20);
     return std::to_string(width) + " x " + std::to_string(height) + " pixels (" +
-           std::to_string((width * height * bytesPerPixel) >> 20) + " MB), more than an image may take (" +
+           std::to_string(static_cast<long long>(std::min(megabytes, 9.0e15))) +
+           " MB), more than an image may take (" +
            std::to_string(kMaxDecodedBytes >> 20) + " MB, at most " + std::to_string(kMaxImageSide) +
            " pixels a side)";
 }

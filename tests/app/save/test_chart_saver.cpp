@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 #include <functional>
+#include <csignal>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace quillora;
 using namespace quillora::save;
@@ -280,6 +283,35 @@ TEST_F(SaverTest, ClearsOnlyWhatTheIntakeListedAndReportsTheRest)
     request.intakeFiles.reset();
     ASSERT_TRUE(saver.Save(request).saved());
     EXPECT_EQ(FolderEntries(scan).size(), 3u);
+}
+
+// kill -9 with the temporary written (before the rename) and after the rename (before the
+// clearing): no chart and no page is lost, and what is left over is a temporary only.
+TEST_F(SaverTest, KilledWhilePublishingLosesNoChartAndNoPage)
+{
+    settings.WriteInhibit = false;
+    fs::create_directories(folder);
+    WriteFile(Chart(), "old chart");
+    const auto request = Request({Page("1.jpg"), Page("2.jpg")});
+    for (const bool afterRename : {false, true}) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (afterRename)
+                saver.SetFileRemover([](const fs::path&) { ::raise(SIGKILL); return false; });
+            else
+                saver.SetPublishHooks({[](const fs::path&) { ::raise(SIGKILL); }});
+            saver.Save(request);
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status));
+        EXPECT_EQ(FolderEntries(scan), (std::vector<std::string>{"1.jpg", "2.jpg"}));
+        EXPECT_EQ(ReadFile(Chart()).substr(0, 9), afterRename ? "%PDF-fake" : "old chart");
+        EXPECT_EQ(RemoveStaleTemporaries(folder, std::chrono::minutes(0)), afterRename ? 0 : 1);
+        EXPECT_EQ(FolderEntries(folder), (std::vector<std::string>{ChartName()}));
+    }
 }
 
 TEST_F(SaverTest, PageThatIsNoRegularFileRefusesTheSave)

@@ -1,12 +1,17 @@
 # Quillora: two entry points for a fresh Debian machine.
 #   make run   install what is missing, build Release, start the workstation
 #   make test  install what is missing, build with sanitizers, run every test headless
+#   make fuzz  build the fuzz targets with clang and libFuzzer, run each FUZZ_SECONDS (60) long
 
+SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 RELEASE_DIR := build/release
 TEST_DIR := build/test
+FUZZ_DIR := build/fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := jpeg tiff png bmp regedit
 
-.PHONY: run test deps build-release build-test bench clean
+.PHONY: run test deps build-release build-test bench fuzz build-fuzz clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -29,6 +34,23 @@ test: build-test
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	ctest --output-on-failure -j $(JOBS)
+
+build-fuzz:
+	@bash scripts/install-deps.sh --fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DQUILLORA_SANITIZE=ON -DQUILLORA_FUZZ=ON -DQUILLORA_BENCH=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+
+# New inputs go to build/fuzz/corpus/<target>; crashes to build/fuzz/<target>-crash-*. A crash
+# input worth keeping goes into tests/fuzz/corpus/<target> once fixed.
+fuzz: build-fuzz
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$t; \
+	  echo "== fuzz_$$t, $(FUZZ_SECONDS) s"; \
+	  time QT_QPA_PLATFORM=offscreen $(FUZZ_DIR)/bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 \
+	    -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/$$t- $(FUZZ_DIR)/corpus/$$t tests/fuzz/corpus/$$t \
+	    || exit 1; \
+	done
 
 bench: build-release
 	cmake --build $(RELEASE_DIR) --target quillora_benchmarks

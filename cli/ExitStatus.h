@@ -21,6 +21,11 @@ enum ExitStatus : int {
     kExitLookup = 15,           // the patient folder does not exist (接続エラー)
     kExitSettingRefused = 16,   // a setting value failed its check
     kExitSettingsNotSaved = 17, // the settings could not be written
+    kExitPageMissing = 20,      // a page named by --files is missing or no regular file
+    kExitClearingIncomplete = 21, // chart saved, but the scanner folder was not fully cleared
+    kExitOutputFailed = 22,     // chart saved, but the save-log line could not be written out
+    kExitPageSize = 23,         // PDF page width or height 0 in the settings
+    kExitChartNameTooLong = 24, // the chart's name is too long for the file system
 };
 
 } // namespace quillora::cli

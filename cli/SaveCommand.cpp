@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "app/compose/PdfChartComposer.h"
+#include "app/intake/FolderListing.h"
 #include "app/intake/IntakePlan.h"
 #include "app/save/ChartSaver.h"
 #include "archive/TDirFile.h"
@@ -10,6 +11,7 @@
 #include "logs/ChartLog.h"
 #include "settings/TRegistory.h"
 
+#include <filesystem>
 #include <iostream>
 
 namespace quillora::cli {
@@ -51,6 +53,9 @@ int ExitFor(SaveStatus status)
     case SaveStatus::NotOverwritten: return kExitNotOverwritten;
     case SaveStatus::FolderNotMade: return kExitFolderNotMade;
     case SaveStatus::ChartNotReplaceable: return kExitNotReplaceable;
+    case SaveStatus::FolderUnderChartName: return kExitNotReplaceable;
+    case SaveStatus::InvalidPageSize: return kExitPageSize;
+    case SaveStatus::ChartNameTooLong: return kExitChartNameTooLong;
     case SaveStatus::PageUnreadable: return kExitPageUnreadable;
     case SaveStatus::NoPages: return kExitNoPages;
     case SaveStatus::WriteFailed: return kExitWriteFailed;
@@ -59,21 +64,43 @@ int ExitFor(SaveStatus status)
     return kExitUnexpected;
 }
 
-// The page list: the given files, or a replace-mode intake of the scanner folder.
-bool CollectPages(const SaveArguments& args, const TRegistory& settings, std::vector<std::string>& files)
+// Every file named on the command line must be a regular file: a typo or a folder would
+// otherwise file a shorter chart, and a FIFO would block the read.
+bool CheckNamedFiles(const std::vector<std::string>& files)
+{
+    bool ok = true;
+    for (const auto& file : files) {
+        std::error_code ec;
+        const auto status = std::filesystem::status(intake::ToPath(file), ec);
+        if (!std::filesystem::exists(status)) {
+            std::cerr << file << ": no such page image file\n";
+            ok = false;
+        } else if (!std::filesystem::is_regular_file(status)) {
+            std::cerr << file << ": not a regular file\n";
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+// The page list: the given files (nothing to clear afterwards), or a replace-mode intake of
+// the scanner folder (whose files are the only ones the clearing may delete).
+int CollectPages(const SaveArguments& args, const TRegistory& settings, std::vector<std::string>& files,
+                 std::optional<std::vector<std::string>>& intakeFiles)
 {
     if (args.haveFiles) {
         files = args.files;
-        return true;
+        return CheckNamedFiles(files) ? kExitOk : kExitPageMissing;
     }
     const auto plan = intake::PlanScannerFolderIntake(settings.ScannerDir, intake::FileTypesOf(settings),
                                                       {}, true);
     if (!plan.ok()) {
         std::cerr << plan.message << '\n';
-        return false;
+        return kExitIntake;
     }
     files = plan.files;
-    return true;
+    intakeFiles = plan.files;
+    return kExitOk;
 }
 
 bool BuildRequest(const SaveArguments& args, const std::vector<std::string>& files, save::SaveRequest& request)
@@ -100,20 +127,30 @@ bool BuildRequest(const SaveArguments& args, const std::vector<std::string>& fil
     return true;
 }
 
-void Report(const save::SaveResult& result, const ChartLog& errorLog)
+// Prints the outcome and returns the exit status. A saved chart whose save-log line cannot
+// reach standard output, or whose clearing failed or was refused, still exits non-zero.
+int Report(const save::SaveResult& result, const ChartLog& errorLog)
 {
     for (const auto& line : errorLog.lines())
         std::cerr << line << '\n';
-    if (result.saved()) {
-        std::cout << result.saveLogLine << '\n';
-        if (result.clearing.refused)
-            std::cerr << result.clearing.message << '\n';
-        std::cerr << result.message << '\n';
-        return;
+    if (!result.saved()) {
+        // The warnings already named the file or folder; other failures print their message.
+        if (result.status != SaveStatus::NotOverwritten && result.status != SaveStatus::FolderNotMade)
+            std::cerr << result.message << '\n';
+        return ExitFor(result.status);
     }
-    // The warnings already named the file or folder; other failures print their message.
-    if (result.status != SaveStatus::NotOverwritten && result.status != SaveStatus::FolderNotMade)
-        std::cerr << result.message << '\n';
+    std::cout << result.saveLogLine << '\n' << std::flush;
+    const bool printed = static_cast<bool>(std::cout);
+    if (const std::string notes = result.Notes(); !notes.empty())
+        std::cerr << notes << '\n';
+    std::cerr << result.message << '\n';
+    if (!printed) {
+        std::cerr << "the save-log line could not be written to standard output\n";
+        return kExitOutputFailed;
+    }
+    if (result.scannerFolderCleared || result.clearing.refused)
+        return result.clearing.complete() ? kExitOk : kExitClearingIncomplete;
+    return kExitOk;
 }
 
 } // namespace
@@ -128,9 +165,9 @@ int RunSave(const std::vector<std::string>& words)
     TRegistory settings;
     LoadSettings(settings);
     std::vector<std::string> files;
-    if (!CollectPages(parsed.arguments, settings, files))
-        return kExitIntake;
     save::SaveRequest request;
+    if (const int status = CollectPages(parsed.arguments, settings, files, request.intakeFiles); status != kExitOk)
+        return status;
     if (!BuildRequest(parsed.arguments, files, request))
         return kExitUsage;
 
@@ -139,9 +176,7 @@ int RunSave(const std::vector<std::string>& words)
     ConsoleQuestions questions;
     ChartLog saveLog, errorLog;
     save::ChartSaver saver(settings, dirFile, composer, questions, saveLog, errorLog);
-    const auto result = saver.Save(request);
-    Report(result, errorLog);
-    return ExitFor(result.status);
+    return Report(saver.Save(request), errorLog);
 }
 
 } // namespace quillora::cli

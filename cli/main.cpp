@@ -26,7 +26,12 @@ Commands:
           --files F ...      the page image files, in page order (page 1 first)
           --title PAGE=TEXT  bookmark title of page PAGE (1 is the first page)
           --note PAGE=TEXT   annotation line of page PAGE; repeat for more lines
-        On success the save-log line goes to standard output.
+        On success the save-log line goes to standard output. A page named by --files
+        that is missing or not a regular file refuses the save before anything is written.
+        Clearing: only when FolderClear is set and only without --files, after the chart
+        is on disk, the save deletes the scanner-folder files its intake took in. Files
+        that appeared in the folder after the intake stay and are listed; nothing below
+        the archive base folder is ever deleted. With --files nothing is cleared.
   path N
         Prints the archive folder of patient number N.
   lookup N
@@ -46,6 +51,9 @@ Messages go to standard error. Exit status:
   11 no page to save   12 chart not written    13 composition failed
   14 scanner folder    15 patient folder not found   16 setting refused
   17 settings not saved
+  20 page named by --files missing or not a regular file (nothing written)
+  21 chart saved, scanner folder not (fully) cleared  22 chart saved, standard output failed
+  23 PDF page size 0   24 chart name too long
 )";
 }
 
@@ -56,6 +64,10 @@ int main(int argc, char** argv)
     using namespace quillora::cli;
     // A file-size limit then makes writes fail with an error instead of ending the process.
     std::signal(SIGXFSZ, SIG_IGN);
+#ifdef SIGPIPE
+    // A closed standard output then fails the write, which the save reports by its status.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     QCoreApplication app(argc, argv);
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {

@@ -50,7 +50,7 @@ std::string bmpLayoutProblem(std::span<const std::uint8_t> data)
     }
     const std::int64_t rows = std::llabs(dim.height);
     if (!withinImageBounds(dim.width, rows, 4))
-        return "declared size " + std::to_string(dim.width) + " x " + std::to_string(rows) + " out of bounds";
+        return boundsDetail(dim.width, rows, 4);
     if (dataOffset > data.size())
         return "pixel data offset beyond the end of the file";
     const bool packed = dim.compression == kUncompressed || dim.compression == kBitFields ||

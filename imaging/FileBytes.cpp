@@ -3,30 +3,43 @@
 #include "imaging/ImageError.h"
 #include "imaging/ImageLimits.h"
 
-#include <QFile>
+#include "imaging/NativeNames.h"
+
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 
 namespace quillora::imaging {
 
+// The file is opened by its native name, so names that are not UTF-8 are read too.
 std::vector<std::uint8_t> readFileBytes(const QString& fileName, const char* format)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ImageError(ImageError::Kind::Open, fileName.toStdString(), format, file.errorString().toStdString());
-    const qint64 size = file.size();
+    const auto fail = [&](ImageError::Kind kind, const std::string& detail) {
+        throw ImageError(kind, fileName.toStdString(), format, detail);
+    };
+    const std::filesystem::path path = nativePath(fileName);
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (!std::filesystem::exists(status))
+        fail(ImageError::Kind::Open, ec ? ec.message() : "no such file");
+    if (!std::filesystem::is_regular_file(status))
+        fail(ImageError::Kind::Open, "not a regular file"); // a FIFO would block the read
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        fail(ImageError::Kind::Open, std::strerror(errno));
+    const auto size = static_cast<std::int64_t>(std::filesystem::file_size(path, ec));
+    if (ec)
+        fail(ImageError::Kind::Open, ec.message());
     if (size > kMaxFileBytes)
-        throw ImageError(ImageError::Kind::Bounds, fileName.toStdString(), format, "file larger than 1.5 GB");
+        fail(ImageError::Kind::Bounds, "file of " + std::to_string(size) + " bytes, larger than "
+                                           + std::to_string(kMaxFileBytes) + " bytes");
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    qint64 done = 0;
-    while (done < size) {
-        const qint64 got = file.read(reinterpret_cast<char*>(bytes.data()) + done, size - done);
-        if (got < 0)
-            throw ImageError(ImageError::Kind::Open, fileName.toStdString(), format, file.errorString().toStdString());
-        if (got == 0)
-            break; // the file shrank while being read: decode what is there
-        done += got;
-    }
-    bytes.resize(static_cast<std::size_t>(done));
+    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
+    if (file.bad())
+        fail(ImageError::Kind::Open, "read error");
+    // The file may have shrunk while being read: decode what is there.
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
     return bytes;
 }
 

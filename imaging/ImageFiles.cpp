@@ -29,7 +29,12 @@ QImage readImageFile(const QString& fileName)
     if (format == ImageFormat::Unknown)
         throw ImageError(ImageError::Kind::Decode, fileName.toStdString(), formatName(format),
                          "unsupported file extension");
-    const std::vector<std::uint8_t> bytes = readFileBytes(fileName, formatName(format));
+    return decodeImageBytes(readFileBytes(fileName, formatName(format)), fileName);
+}
+
+QImage decodeImageBytes(std::span<const std::uint8_t> bytes, const QString& fileName)
+{
+    const ImageFormat format = formatForReading(fileName);
     switch (format) {
     case ImageFormat::Jpeg: return decodeJpeg(bytes, fileName);
     case ImageFormat::Tiff: return decodeTiff(bytes, fileName);
@@ -37,7 +42,8 @@ QImage readImageFile(const QString& fileName)
     case ImageFormat::Png: return decodeWithQt(bytes, "png", fileName);
     case ImageFormat::Unknown: break;
     }
-    return {};
+    throw ImageError(ImageError::Kind::Decode, fileName.toStdString(), formatName(format),
+                     "unsupported file extension");
 }
 
 void writeImageFile(const QImage& image, const QString& fileName)

@@ -35,12 +35,13 @@ class JpegReader {
 public:
     JpegReader(std::span<const std::uint8_t> data, const QString& fileName) : fileName_(fileName)
     {
-        if (!jpeglib::openAndReadHeader(d_, data.data(), data.size()))
+        if (!jpeglib::openAndReadHeader(d_, data.data(), data.size(), static_cast<long>(kMaxDecoderBufferBytes)))
             failDecode(fileName_, d_.error.message);
         const bool grey = d_.info.jpeg_color_space == JCS_GRAYSCALE;
         if (!withinImageBounds(d_.info.image_width, d_.info.image_height, grey ? 1 : 4))
             throw ImageError(ImageError::Kind::Bounds, fileName_.toStdString(), kFormat,
-                             std::to_string(d_.info.image_width) + " x " + std::to_string(d_.info.image_height));
+                             boundsDetail(d_.info.image_width, d_.info.image_height, grey ? 1 : 4));
+        checkCoefficientBuffer();
     }
 
     int width() const { return static_cast<int>(d_.info.image_width); }
@@ -74,6 +75,34 @@ public:
     }
 
 private:
+    // A progressive or multi-scan image keeps every coefficient of the whole image (two bytes
+    // each) until its last scan; a tiny file can declare gigabytes of them.
+    void checkCoefficientBuffer()
+    {
+        bool multiple = false;
+        if (!jpeglib::hasMultipleScans(d_, multiple))
+            failDecode(fileName_, d_.error.message);
+        if (!multiple)
+            return;
+        int maxH = 1, maxV = 1;
+        for (int c = 0; c < d_.info.num_components; ++c) {
+            maxH = std::max(maxH, d_.info.comp_info[c].h_samp_factor);
+            maxV = std::max(maxV, d_.info.comp_info[c].v_samp_factor);
+        }
+        std::int64_t bytes = 0;
+        for (int c = 0; c < d_.info.num_components; ++c) {
+            const auto& comp = d_.info.comp_info[c];
+            const std::int64_t mcuCols = (std::int64_t{d_.info.image_width} + 8 * maxH - 1) / (8 * maxH);
+            const std::int64_t mcuRows = (std::int64_t{d_.info.image_height} + 8 * maxV - 1) / (8 * maxV);
+            bytes += mcuCols * comp.h_samp_factor * mcuRows * comp.v_samp_factor * DCTSIZE2 * 2;
+        }
+        if (bytes > kMaxDecoderBufferBytes)
+            throw ImageError(ImageError::Kind::Bounds, fileName_.toStdString(), kFormat,
+                             std::to_string(d_.info.image_width) + " x " + std::to_string(d_.info.image_height) +
+                                 " pixels, progressive: its coefficients need " + std::to_string(bytes >> 20) +
+                                 " MB, more than " + std::to_string(kMaxDecoderBufferBytes >> 20) + " MB");
+    }
+
     bool grey() const { return d_.info.out_color_space == JCS_GRAYSCALE; }
     bool cmyk() const { return d_.info.out_color_space == JCS_CMYK; }
 

@@ -63,14 +63,23 @@ Compressor::~Compressor()
     std::free(buffer);
 }
 
-bool openAndReadHeader(Decompressor& d, const std::uint8_t* data, std::size_t size)
+bool openAndReadHeader(Decompressor& d, const std::uint8_t* data, std::size_t size, long memoryLimit)
 {
     if (setjmp(d.error.jump))
         return false;
     jpeg_create_decompress(&d.info);
     d.created = true;
+    d.info.mem->max_memory_to_use = memoryLimit;
     jpeg_mem_src(&d.info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&d.info, TRUE);
+    return true;
+}
+
+bool hasMultipleScans(Decompressor& d, bool& multiple)
+{
+    if (setjmp(d.error.jump))
+        return false;
+    multiple = jpeg_has_multiple_scans(&d.info);
     return true;
 }
 

@@ -45,8 +45,11 @@ public:
     unsigned long size = 0;
 };
 
-// Creates the decompressor over the bytes (which must outlive it) and reads the header.
-bool openAndReadHeader(Decompressor& d, const std::uint8_t* data, std::size_t size);
+// Creates the decompressor over the bytes (which must outlive it) and reads the header. libjpeg
+// may allocate at most `memoryLimit` bytes for its own buffers; more ends the decode with an error.
+bool openAndReadHeader(Decompressor& d, const std::uint8_t* data, std::size_t size, long memoryLimit);
+// Whether decoding needs the whole image's coefficients in memory (progressive or multi-scan).
+bool hasMultipleScans(Decompressor& d, bool& multiple);
 // jpeg_start_decompress with the output parameters the caller set in d.info.
 bool startDecompress(Decompressor& d);
 // jpeg_crop_scanline: widens the requested columns to iMCU boundaries, updating output_width.

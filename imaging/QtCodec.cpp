@@ -25,7 +25,7 @@ QImage decodeWithQt(std::span<const std::uint8_t> data, const char* format, cons
     const QSize declared = reader.size();
     if (declared.isValid() && !withinImageBounds(declared.width(), declared.height(), 4))
         throw ImageError(ImageError::Kind::Bounds, fileName.toStdString(), label.toStdString(),
-                         std::to_string(declared.width()) + " x " + std::to_string(declared.height()));
+                         boundsDetail(declared.width(), declared.height(), 4));
     QImage image;
     if (!reader.read(&image) || image.isNull())
         throw ImageError(ImageError::Kind::Decode, fileName.toStdString(), label.toStdString(),

@@ -64,31 +64,34 @@ QImage readBilevel(TIFF* tiff, const Layout& layout, tifflib::MemoryFile& file, 
     return image;
 }
 
-// Everything else goes through libtiff's RGBA conversion (palette, RGB, YCbCr, CMYK, 16-bit, tiles).
+// libtiff's packed pixel A<<24 | B<<16 | G<<8 | R as Qt's 0xAARRGGBB.
+constexpr std::uint32_t toArgb(std::uint32_t p)
+{
+    return (p & 0xff00ff00u) | ((p & 0xffu) << 16) | ((p >> 16) & 0xffu);
+}
+
+// Everything else goes through libtiff's RGBA conversion (palette, RGB, YCbCr, CMYK, 16-bit,
+// tiles). The raster is the image's own pixel memory, converted in place, so no second full
+// copy is made (a grey result takes a quarter more).
 QImage readThroughRgba(TIFF* tiff, const Layout& layout, tifflib::MemoryFile& file, const QString& fileName)
 {
     char message[1024] = {};
     if (!TIFFRGBAImageOK(tiff, message))
         fail(ImageError::Kind::Decode, fileName, message);
-    // libtiff packs each pixel as A<<24 | B<<16 | G<<8 | R, which is RGBA8888's byte order on
-    // little-endian machines; on big-endian ones ABGR needs a swap, done by rgbSwapped below.
-    QImage image(static_cast<int>(layout.width), static_cast<int>(layout.height), QImage::Format_RGBA8888);
+    const QImage::Format format = layout.extraSamples > 0 ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+    QImage image(static_cast<int>(layout.width), static_cast<int>(layout.height), format);
     if (image.isNull())
         fail(ImageError::Kind::Bounds, fileName, "out of memory");
     auto* raster = reinterpret_cast<std::uint32_t*>(image.bits());
     if (!TIFFReadRGBAImageOriented(tiff, layout.width, layout.height, raster, ORIENTATION_TOPLEFT, 1))
         fail(ImageError::Kind::Decode, fileName, file.firstError);
-    if constexpr (Q_BYTE_ORDER == Q_BIG_ENDIAN) {
-        for (std::size_t i = 0, n = std::size_t{layout.width} * layout.height; i < n; ++i) {
-            const std::uint32_t p = raster[i];
-            raster[i] = (p >> 24) | ((p >> 8) & 0xff00) | ((p << 8) & 0xff0000) | (p << 24);
-        }
-    }
+    // TIFFGetR/G/B/A read the packed value arithmetically, so this holds on either byte order.
+    const std::size_t count = std::size_t{layout.width} * layout.height;
+    for (std::size_t i = 0; i < count; ++i)
+        raster[i] = toArgb(raster[i]) | (layout.extraSamples > 0 ? 0u : 0xff000000u);
     if (isGreyPhotometric(layout))
         return image.convertToFormat(QImage::Format_Grayscale8);
-    if (layout.extraSamples > 0)
-        return image;
-    return image.convertToFormat(QImage::Format_RGB32);
+    return image;
 }
 
 void setCommonFields(TIFF* tiff, const QImage& page, std::uint16_t bits, std::uint16_t samples,
@@ -180,8 +183,7 @@ QImage decodeTiff(std::span<const std::uint8_t> data, const QString& fileName)
         fail(ImageError::Kind::Decode, fileName, file.firstError);
     const Layout layout = readLayout(tiff.get());
     if (!withinImageBounds(layout.width, layout.height, 4))
-        fail(ImageError::Kind::Bounds, fileName,
-             std::to_string(layout.width) + " x " + std::to_string(layout.height));
+        fail(ImageError::Kind::Bounds, fileName, boundsDetail(layout.width, layout.height, 4));
     const bool bilevel = isGreyPhotometric(layout) && layout.bitsPerSample == 1;
     if (bilevel && !TIFFIsTiled(tiff.get()))
         return readBilevel(tiff.get(), layout, file, fileName);

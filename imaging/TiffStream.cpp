@@ -91,7 +91,7 @@ TiffHandle openMemory(MemoryFile& file, const char* mode)
         file.firstError = "out of memory";
         return nullptr;
     }
-    TIFFOpenOptionsSetMaxSingleMemAlloc(options.get(), kMaxDecodedBytes);
+    TIFFOpenOptionsSetMaxSingleMemAlloc(options.get(), kMaxDecoderBufferBytes);
     TIFFOpenOptionsSetErrorHandlerExtR(options.get(), collectError, &file);
     TIFFOpenOptionsSetWarningHandlerExtR(options.get(), ignoreWarning, nullptr);
     // "m": never memory-map (there is no file to map).

@@ -13,6 +13,10 @@ PACKAGES=(
   xvfb xauth
   fonts-ipafont-gothic fonts-urw-base35
 )
+# "make fuzz" also needs clang and its libFuzzer runtime.
+if [ "${1:-}" = "--fuzz" ]; then
+  PACKAGES+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do

@@ -5,6 +5,7 @@
 #include "imaging/ImageFiles.h"
 #include "imaging/ImageFormat.h"
 #include "imaging/JpegCodec.h"
+#include "imaging/NativeNames.h"
 #include "imaging/Scaling.h"
 #include "imaging/TJPEGImage.h"
 
@@ -48,7 +49,7 @@ int ClampJpegQuality(std::int32_t quality)
 
 PageImage PreparePageImage(const std::string& file, const PageImageSettings& settings)
 {
-    const QString name = QString::fromStdString(file);
+    const QString name = imaging::nativeToQString(file);
     QImage pageBitmap;
     try {
         pageBitmap = FitToArea(ReadPageBitmap(name, settings), settings);

@@ -2,6 +2,7 @@
 
 #include "app/intake/FolderListing.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -43,11 +44,29 @@ private:
     fs::path path_;
 };
 
+constexpr std::size_t kSuffixLength = 8;
+constexpr const char* kTemporaryPrefix = ".~";
+
+// Whether `name` has the form of our temporaries: ".~", a chart name ending in ".pdf", ".",
+// eight lower-case letters or digits. A chart's own name never starts with ".~".
+bool IsTemporaryName(const std::string& name)
+{
+    const std::string_view tail = ".pdf.";
+    if (name.size() < 2 + tail.size() + kSuffixLength || !name.starts_with(kTemporaryPrefix))
+        return false;
+    const std::size_t suffix = name.size() - kSuffixLength;
+    if (name.compare(suffix - tail.size(), tail.size(), tail) != 0)
+        return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(suffix), name.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    });
+}
+
 std::string RandomSuffix()
 {
     static thread_local std::mt19937_64 generator{std::random_device{}()};
     static constexpr char kDigits[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::string suffix(8, 'x');
+    std::string suffix(kSuffixLength, 'x');
     for (auto& c : suffix)
         c = kDigits[generator() % (sizeof kDigits - 1)];
     return suffix;
@@ -94,7 +113,7 @@ private:
 int CreateTemporary(const fs::path& folder, const std::string& chartName, fs::path& path)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        path = folder / intake::ToPath(".~" + chartName + "." + RandomSuffix());
+        path = folder / intake::ToPath(kTemporaryPrefix + chartName + "." + RandomSuffix());
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -129,25 +148,10 @@ void SyncFolder(const fs::path& folder)
 
 bool Unsupported(int error) { return error == EINVAL || error == ENOSYS || error == ENOTSUP || error == EPERM; }
 
-// Claims the name with an exclusively created empty file, then renames over that claim. Only
-// for file systems without no-replace renames and hard links (some network shares); the claim
-// is removed again when the rename fails.
-int ClaimAndRename(const fs::path& from, const fs::path& to)
-{
-    const int claim = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (claim < 0)
-        return -1;
-    ::close(claim);
-    if (::rename(from.c_str(), to.c_str()) == 0)
-        return 0;
-    const int error = errno;
-    ::unlink(to.c_str());
-    errno = error;
-    return -1;
-}
-
 // Renames without ever replacing: renameat2 where the file system supports it, else a hard
-// link (which fails on an existing name) followed by removing the temporary name.
+// link (which fails on an existing name) followed by removing the temporary name. A file
+// system with neither is refused (ENOTSUP): any other scheme either could replace a chart
+// that appeared meanwhile or would show an empty or partial file under the chart's name.
 int RenameNoReplace(const fs::path& from, const fs::path& to)
 {
 #ifdef RENAME_NOREPLACE
@@ -160,9 +164,9 @@ int RenameNoReplace(const fs::path& from, const fs::path& to)
         ::unlink(from.c_str());
         return 0;
     }
-    if (!Unsupported(errno))
-        return -1;
-    return ClaimAndRename(from, to);
+    if (Unsupported(errno))
+        errno = ENOTSUP;
+    return -1;
 }
 
 PublishOutcome WriteTemporary(const fs::path& folder, const std::string& chartName,
@@ -189,6 +193,8 @@ PublishOutcome Rename(const fs::path& from, const fs::path& to, bool replaceExis
     const int error = errno;
     if (!replaceExisting && error == EEXIST)
         return {PublishStatus::AlreadyExists, SystemReason(error)};
+    if (!replaceExisting && error == ENOTSUP)
+        return {PublishStatus::CannotReplace, kNoExclusiveRename};
     return {PublishStatus::CannotReplace, SystemReason(error)};
 }
 
@@ -198,7 +204,7 @@ PublishOutcome WriteTemporary(const fs::path& folder, const std::string& chartNa
                               std::string_view bytes, fs::path& temporary)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = folder / intake::ToPath(".~" + chartName + "." + RandomSuffix());
+        temporary = folder / intake::ToPath(kTemporaryPrefix + chartName + "." + RandomSuffix());
         HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_HIDDEN, nullptr);
         if (file == INVALID_HANDLE_VALUE) {
@@ -238,9 +244,26 @@ PublishOutcome Rename(const fs::path& from, const fs::path& to, bool replaceExis
 
 } // namespace
 
+int RemoveStaleTemporaries(const fs::path& folder, std::chrono::minutes age)
+{
+    const auto limit = fs::file_time_type::clock::now() - age;
+    int removed = 0;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        std::error_code entryError;
+        if (!IsTemporaryName(intake::FromPath(it->path().filename())) || !it->is_regular_file(entryError))
+            continue;
+        const auto written = fs::last_write_time(it->path(), entryError);
+        if (!entryError && written < limit && fs::remove(it->path(), entryError))
+            ++removed;
+    }
+    return removed;
+}
+
 PublishOutcome PublishChart(const fs::path& folder, const std::string& chartName,
                             std::string_view bytes, bool replaceExisting, const PublishHooks& hooks)
 {
+    RemoveStaleTemporaries(folder);
     fs::path temporary;
     PublishOutcome outcome = WriteTemporary(folder, chartName, bytes, temporary);
     TempFileGuard guard(temporary);

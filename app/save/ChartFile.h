@@ -3,8 +3,10 @@
 // hidden temporary file in the patient folder, are flushed to the device, read back and
 // compared, and only then renamed to the chart's name. Without replacing, the rename never
 // replaces a file that appeared meanwhile, so two workstations saving the same chart at once
-// cannot overwrite each other. Whatever fails, the temporary file is removed and an existing
-// chart of the name is left as it was.
+// cannot overwrite each other; a file system that cannot rename without replacing is refused.
+// Whatever fails, the temporary file is removed and an existing chart of the name is left as
+// it was.
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -31,6 +33,15 @@ struct PublishHooks {
     // Called with the temporary file after it was written and closed, before it is read back.
     std::function<void(const std::filesystem::path&)> afterWrite;
 };
+
+inline constexpr const char* kNoExclusiveRename =
+    "この保存先は、上書きしない保存（排他的な名前変更）に対応していないため、保存できません。";
+
+// Removes temporaries of PublishChart's naming pattern older than `age` that a killed save
+// left in `folder`; returns how many. Charts and other files are never touched. PublishChart
+// calls it before writing.
+int RemoveStaleTemporaries(const std::filesystem::path& folder,
+                           std::chrono::minutes age = std::chrono::minutes(10));
 
 PublishOutcome PublishChart(const std::filesystem::path& folder, const std::string& chartName,
                             std::string_view bytes, bool replaceExisting,

@@ -20,6 +20,7 @@ struct ChartSaver::Target {
     int serial = 0;
     std::string chartName;
     std::string folder;
+    fs::path firstCreated; // the topmost folder level this save created; empty: none
 };
 
 namespace {
@@ -32,19 +33,36 @@ SaveResult Failure(SaveStatus status, std::string message)
     return result;
 }
 
-bool IsExistingFile(const std::string& path)
-{
-    std::error_code ec;
-    const auto status = fs::status(ToPath(path), ec);
-    return fs::exists(status) && !fs::is_directory(status);
-}
-
 // An entry of the chart's name that a rename cannot replace (a folder, typically).
 bool IsUnreplaceable(const std::string& path)
 {
     std::error_code ec;
     const auto status = fs::symlink_status(ToPath(path), ec);
     return fs::exists(status) && fs::is_directory(status);
+}
+
+// The topmost level of `folder` that does not exist yet; empty when it exists.
+fs::path FirstMissingLevel(const fs::path& folder)
+{
+    std::error_code ec;
+    fs::path missing;
+    for (fs::path level = folder; !level.empty() && !fs::exists(level, ec); level = level.parent_path()) {
+        missing = level;
+        if (level == level.parent_path())
+            break;
+    }
+    return missing;
+}
+
+// A chart name plus the temporary name's decoration must fit one file-name component.
+constexpr std::size_t kMaxChartNameBytes = 255 - 11;
+
+std::string UnreadableMessage(const PageImageError& error)
+{
+    std::string message = std::string(kPageUnreadable) + " " + error.file();
+    if (*error.what())
+        message += "\n" + std::string(error.what());
+    return message;
 }
 
 } // namespace
@@ -64,11 +82,17 @@ SaveResult ChartSaver::Save(const SaveRequest& request)
     const LocalDateTime now = clock_();
     target.chartName = ChartFileName(settings_.HPCode, target.patient, target.serial,
                                      settings_.WriteDate ? std::optional(now) : std::nullopt);
-    if (auto refusal = PrepareFolder(target))
+    if (target.chartName.size() > kMaxChartNameBytes)
+        return Failure(SaveStatus::ChartNameTooLong, kChartNameTooLong);
+    if (auto refusal = PrepareFolder(target)) {
+        RemoveCreatedFolders(target);
         return *refusal;
+    }
     SaveResult result = Compose(request, target, now);
     if (result.saved())
-        Finish(result, target);
+        Finish(result, target, request);
+    else
+        RemoveCreatedFolders(target);
     return result;
 }
 
@@ -84,6 +108,8 @@ std::optional<SaveResult> ChartSaver::CheckInput(const SaveRequest& request, Tar
         return Failure(SaveStatus::FirstPageOnly, kFirstPageError);
     if (!settings::IsSafeInstitutionCode(settings_.HPCode))
         return Failure(SaveStatus::UnsafeInstitutionCode, kInstitutionCodeError);
+    if (settings_.PdfPageWidth <= 0 || settings_.PdfPageHeight <= 0)
+        return Failure(SaveStatus::InvalidPageSize, kPageWidthError);
     target.patient = *patient;
     target.serial = *serial;
     return std::nullopt;
@@ -114,25 +140,34 @@ std::optional<SaveResult> ChartSaver::PrepareFolder(Target& target)
         questions_.NotMakeFolder(settings_.Target);
         return refuse(SaveStatus::FolderNotMade, settings_.Target);
     }
+    target.firstCreated = FirstMissingLevel(ToPath(target.folder));
     if (!dirFile_.MakeFolder()) {
         questions_.NotMakeFolder(target.folder);
         return refuse(SaveStatus::FolderNotMade, target.folder);
     }
-    if (IsUnreplaceable(ChartPath(target.folder, target.chartName))) {
-        questions_.NotMakeFolder(target.chartName);
-        return refuse(SaveStatus::ChartNotReplaceable, target.chartName);
-    }
+    if (IsUnreplaceable(ChartPath(target.folder, target.chartName)))
+        return refuse(SaveStatus::FolderUnderChartName,
+                      std::string(kFolderUnderChartName) + " " + ChartPath(target.folder, target.chartName));
     return std::nullopt;
 }
 
 // The pages that go into the PDF: from the first or the second page on, those whose image
-// file exists (a missing file leaves its page out silently).
-std::vector<const SavePage*> ChartSaver::PagesToCompose(const SaveRequest& request) const
+// file exists; a missing file leaves its page out and is listed in the result. An entry that
+// exists but is no regular file (a FIFO would block the read) refuses the save.
+std::vector<const SavePage*> ChartSaver::PagesToCompose(const SaveRequest& request, SaveResult& result) const
 {
     std::vector<const SavePage*> pages;
-    for (std::size_t i = settings_.FirstPage ? 0 : 1; i < request.pages.size(); ++i)
-        if (IsExistingFile(request.pages[i].FileName))
+    for (std::size_t i = settings_.FirstPage ? 0 : 1; i < request.pages.size(); ++i) {
+        const std::string& file = request.pages[i].FileName;
+        std::error_code ec;
+        const auto status = fs::status(ToPath(file), ec);
+        if (!fs::exists(status))
+            result.skippedFiles.push_back(file);
+        else if (!fs::is_regular_file(status))
+            throw PageImageError(file, kPageNotRegular);
+        else
             pages.push_back(&request.pages[i]);
+    }
     return pages;
 }
 
@@ -146,7 +181,7 @@ SaveResult ChartSaver::Compose(const SaveRequest& request, const Target& target,
         composer_.Begin({settings_.PdfPageWidth, settings_.PdfPageHeight, settings_.Quality,
                          settings_.Stretch},
                         now);
-        const auto pages = PagesToCompose(request);
+        const auto pages = PagesToCompose(request, result);
         questions_.Started(static_cast<int>(pages.size()));
         std::vector<std::string> files;
         for (const SavePage* page : pages)
@@ -167,7 +202,7 @@ SaveResult ChartSaver::Compose(const SaveRequest& request, const Target& target,
         pdf = composer_.Finish();
     } catch (const PageImageError& error) {
         composer_.Discard();
-        return Failure(SaveStatus::PageUnreadable, std::string(kPageUnreadable) + " " + error.file());
+        return Failure(SaveStatus::PageUnreadable, UnreadableMessage(error));
     } catch (const std::exception& error) {
         composer_.Discard();
         return Failure(SaveStatus::ComposeFailed, error.what());
@@ -206,16 +241,41 @@ SaveResult ChartSaver::Publish(const std::string& pdf, const Target& target, Sav
     return result;
 }
 
-void ChartSaver::Finish(SaveResult& result, const Target& target)
+// Removes the empty folder levels this save created, deepest first, after a refusal.
+void ChartSaver::RemoveCreatedFolders(const Target& target) const
 {
-    if (settings_.FolderClear) {
-        result.clearing = ClearScannerFolder(settings_, questions_, remover_);
+    if (target.firstCreated.empty())
+        return;
+    std::error_code ec;
+    for (fs::path level = ToPath(target.folder); !level.empty(); level = level.parent_path()) {
+        if (!fs::remove(level, ec) || level == target.firstCreated || level == level.parent_path())
+            break;
+    }
+}
+
+void ChartSaver::Finish(SaveResult& result, const Target& target, const SaveRequest& request)
+{
+    if (settings_.FolderClear && request.intakeFiles) {
+        result.clearing = ClearScannerFolder(settings_, questions_, remover_, request.intakeFiles);
         result.scannerFolderCleared = !result.clearing.refused;
     }
     result.saveLogLine = SaveLogLine(target.patient, target.folder, target.chartName);
     saveLog_.addLine(result.saveLogLine);
     saveLog_.setModified(true);
     result.message = kSavedMessage;
+}
+
+std::string SaveResult::Notes() const
+{
+    std::string notes;
+    if (!skippedFiles.empty()) {
+        notes = kSkippedPagesMessage;
+        for (const auto& file : skippedFiles)
+            notes += "\n" + file;
+    }
+    if (const std::string report = ClearingReport(clearing); !report.empty())
+        notes += (notes.empty() ? "" : "\n") + report;
+    return notes;
 }
 
 } // namespace quillora::save

@@ -34,7 +34,17 @@ struct SaveRequest {
     std::string patientText; // the patient number field as typed
     std::string serialText;  // the serial number field as typed
     std::vector<SavePage> pages;
+    // Full paths of every file the intake behind this page list listed (pages deleted from the
+    // list included): the only files the clearing after the save may delete. nullopt: the
+    // pages did not come from an intake, nothing is cleared.
+    std::optional<std::vector<std::string>> intakeFiles;
 };
+
+inline constexpr const char* kPageNotRegular = "画像ファイルが通常のファイルではありません。";
+inline constexpr const char* kSkippedPagesMessage = "見つからないため保存しなかったページ:";
+inline constexpr const char* kPageWidthError = "PDFのページの幅または高さが0です。保存設定を確認してください。";
+inline constexpr const char* kChartNameTooLong = "ファイル名が長すぎます。医療機関コードを確認してください。";
+inline constexpr const char* kFolderUnderChartName = "ファイル名と同じ名前のフォルダーがあるため、保存できません。";
 
 enum class SaveStatus {
     Saved,
@@ -45,7 +55,10 @@ enum class SaveStatus {
     NotOverwritten,       // the chart exists and overwriting is inhibited
     FolderNotMade,
     ChartNotReplaceable,  // an existing entry of the chart's name cannot be replaced
-    PageUnreadable,       // a page image exists but cannot be decoded
+    FolderUnderChartName, // a folder sits under the chart's name
+    PageUnreadable,       // a page image exists but cannot be decoded or is no regular file
+    InvalidPageSize,      // the PDF page width or height in the settings is 0
+    ChartNameTooLong,     // the file system cannot hold the chart's name
     NoPages,              // no page reached the composer
     WriteFailed,          // the chart could not be written or verified
     ComposeFailed,        // any other error of the composition
@@ -59,6 +72,7 @@ struct SaveResult {
     std::string chartPath;
     std::string saveLogLine;     // recorded in the save log when saved
     int pagesSaved = 0;
+    std::vector<std::string> skippedFiles; // pages left out because their file is missing
     bool scannerFolderCleared = false; // the caller refreshes its listing and empties the page list
     ClearingResult clearing;          // what the clearing did (refusal message included)
 
@@ -69,6 +83,8 @@ struct SaveResult {
         return status == SaveStatus::InvalidPatient || status == SaveStatus::InvalidSerial
             || status == SaveStatus::FirstPageOnly || status == SaveStatus::UnsafeInstitutionCode;
     }
+    // Skipped pages and what the clearing has to report; empty when there is nothing.
+    std::string Notes() const;
 };
 
 class ChartSaver {
@@ -89,10 +105,11 @@ private:
     struct Target;
     std::optional<SaveResult> CheckInput(const SaveRequest& request, Target& target) const;
     std::optional<SaveResult> PrepareFolder(Target& target);
-    std::vector<const SavePage*> PagesToCompose(const SaveRequest& request) const;
+    std::vector<const SavePage*> PagesToCompose(const SaveRequest& request, SaveResult& result) const;
     SaveResult Compose(const SaveRequest& request, const Target& target, const LocalDateTime& now);
     SaveResult Publish(const std::string& pdf, const Target& target, SaveResult result);
-    void Finish(SaveResult& result, const Target& target);
+    void Finish(SaveResult& result, const Target& target, const SaveRequest& request);
+    void RemoveCreatedFolders(const Target& target) const;
 
     const TRegistory& settings_;
     TDirFile& dirFile_;

@@ -5,6 +5,7 @@
 #include "settings/TRegistory.h"
 
 #include <algorithm>
+#include <set>
 
 namespace fs = std::filesystem;
 using quillora::intake::ToPath;
@@ -35,7 +36,47 @@ bool IsSameOrAncestor(const fs::path& ancestor, const fs::path& path)
     return true;
 }
 
+bool IsBelow(const fs::path& base, const fs::path& path)
+{
+    return !base.empty() && IsSameOrAncestor(base, path);
+}
+
+// The names of the listed files that lie in `folder` itself.
+std::set<std::string> NamesIn(const fs::path& folder, const std::vector<std::string>& files)
+{
+    std::set<std::string> names;
+    for (const auto& file : files) {
+        const fs::path path = ToPath(file);
+        if (Normalised(path.parent_path()) == folder)
+            names.insert(intake::FromPath(path.filename()));
+    }
+    return names;
+}
+
+std::string NameList(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const auto& name : names)
+        text += "\n" + name;
+    return text;
+}
+
 } // namespace
+
+std::string ClearingReport(const ClearingResult& result)
+{
+    std::string report = result.refused ? result.message : std::string();
+    const auto add = [&](const char* heading, const std::vector<std::string>& names) {
+        if (names.empty())
+            return;
+        if (!report.empty())
+            report += "\n";
+        report += heading + NameList(names);
+    };
+    add(kProtectedFileMessage, result.protectedFiles);
+    add(kKeptFilesMessage, result.kept);
+    return report;
+}
 
 std::string ClearingRefusal(const std::string& scannerDir, const std::string& archiveBase,
                             const fs::path& home)
@@ -48,8 +89,11 @@ std::string ClearingRefusal(const std::string& scannerDir, const std::string& ar
         return refusal;
     if (!home.empty() && folder == Normalised(home))
         return refusal;
-    if (!archiveBase.empty() && IsSameOrAncestor(folder, Normalised(ToPath(archiveBase))))
-        return refusal;
+    if (!archiveBase.empty()) {
+        const fs::path base = Normalised(ToPath(archiveBase));
+        if (IsSameOrAncestor(folder, base) || IsSameOrAncestor(base, folder))
+            return refusal;
+    }
     return {};
 }
 
@@ -66,7 +110,8 @@ bool RemoveFile(const fs::path& file)
 }
 
 ClearingResult ClearScannerFolder(const std::string& scannerDir, const std::string& archiveBase,
-                                  SaveQuestions& questions, const FileRemover& remove)
+                                  SaveQuestions& questions, const FileRemover& remove,
+                                  const ClearableFiles& only)
 {
     ClearingResult result;
     result.message = ClearingRefusal(scannerDir, archiveBase, platform::homeDir());
@@ -74,10 +119,23 @@ ClearingResult ClearScannerFolder(const std::string& scannerDir, const std::stri
         result.refused = true;
         return result;
     }
+    const fs::path folder = Normalised(ToPath(scannerDir));
+    const fs::path base = archiveBase.empty() ? fs::path() : Normalised(ToPath(archiveBase));
+    const std::set<std::string> listed = only ? NamesIn(folder, *only) : std::set<std::string>();
     std::error_code error;
     const auto names = intake::ListPlainFiles(scannerDir, error);
     for (const auto& name : names) {
-        if (remove(ToPath(intake::JoinPath(scannerDir, name)))) {
+        const fs::path file = ToPath(intake::JoinPath(scannerDir, name));
+        if (only && !listed.count(name)) {
+            result.kept.push_back(name);
+            continue;
+        }
+        // Whatever the settings say, nothing that resolves into the archive is deleted.
+        if (IsBelow(base, Normalised(file))) {
+            result.protectedFiles.push_back(name);
+            continue;
+        }
+        if (remove(file)) {
             ++result.deleted;
             continue;
         }
@@ -91,9 +149,9 @@ ClearingResult ClearScannerFolder(const std::string& scannerDir, const std::stri
 }
 
 ClearingResult ClearScannerFolder(const TRegistory& settings, SaveQuestions& questions,
-                                  const FileRemover& remove)
+                                  const FileRemover& remove, const ClearableFiles& only)
 {
-    return ClearScannerFolder(settings.ScannerDir, settings.Target, questions, remove);
+    return ClearScannerFolder(settings.ScannerDir, settings.Target, questions, remove, only);
 }
 
 ClearCommandResult ScanFolderClearCommand(const TRegistory& settings, SaveQuestions& questions,

@@ -248,6 +248,7 @@ private:
     void MarkField(QLineEdit* field, bool wrong);
     void ShowInputError(const quillora::save::SaveResult& result);
     void ShowSaved(const quillora::save::SaveResult& result);
+    void RecordIntake(const std::vector<std::string>& files, bool replace);
 
     std::unique_ptr<quillora::ui::MainFormPrompts> ownPrompts_;
     quillora::ui::MainFormPrompts* prompts_;
@@ -256,6 +257,9 @@ private:
     TDirFile dirFile_;
     quillora::ChartLog saveLog_;
     quillora::ChartLog errorLog_;
+    // Every file the intakes behind the page list listed (pages deleted since included): the
+    // only files the clearing after a save may delete.
+    std::vector<std::string> intakeFiles_;
     bool shown_ = false;
     bool closing_ = false;
     int pageListBusy_ = 0;

@@ -7,6 +7,7 @@
 #include "app/ui/ScannerCommands.h"
 #include "app/ui/TMainForm.h"
 #include "platform/Cp932.h"
+#include "imaging/NativeNames.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -19,20 +20,20 @@ namespace {
 const QString kImportFilter = QStringLiteral("JPEG|*.jpg;*.jpeg;|BITMAP|*.bmp;|TIFF|*.tif;*.tiff|PNG|*.png;|全て|*.*;");
 const QString kCancelledMessage = QStringLiteral("読み込みファイルの指定はキャンセルされました。");
 
-std::vector<std::string> toUtf8List(const QStringList& list)
+std::vector<std::string> toNativeNames(const QStringList& list)
 {
     std::vector<std::string> result;
     result.reserve(static_cast<std::size_t>(list.size()));
     for (const QString& text : list)
-        result.push_back(text.toStdString());
+        result.push_back(quillora::imaging::qstringToNative(text));
     return result;
 }
 
-QStringList toQStringList(const std::vector<std::string>& list)
+QStringList toQNames(const std::vector<std::string>& list)
 {
     QStringList result;
     for (const std::string& text : list)
-        result << QString::fromStdString(text);
+        result << quillora::imaging::nativeToQString(text);
     return result;
 }
 
@@ -79,7 +80,7 @@ void TMainForm::ScannerFolderIntake(bool replace)
     ResetInputFields();
     const auto plan = quillora::intake::PlanScannerFolderIntake(
         settings_->ScannerDir, quillora::intake::FileTypesOf(*settings_),
-        toUtf8List(ListedFiles()), replace);
+        toNativeNames(ListedFiles()), replace);
     if (!plan.ok()) {
         SetStatusText(1, QString::fromStdString(plan.message));
         return;
@@ -89,7 +90,8 @@ void TMainForm::ScannerFolderIntake(bool replace)
     StoreNote();
     if (replace)
         ClearPages();
-    const QStringList added = toQStringList(plan.files);
+    RecordIntake(plan.files, replace);
+    const QStringList added = toQNames(plan.files);
     if (AppendPages(added))
         FinishIntake(added);
 }
@@ -110,8 +112,8 @@ void TMainForm::FolderIntake(bool replace)
         SetStatusText(1, kCancelledMessage);
         return;
     }
-    const auto plan = quillora::intake::PlanPickedFiles(folder, toUtf8List(*picked), settings_->Sequence,
-                                                        toUtf8List(ListedFiles()), replace);
+    const auto plan = quillora::intake::PlanPickedFiles(folder, toNativeNames(*picked), settings_->Sequence,
+                                                        toNativeNames(ListedFiles()), replace);
     if (!plan.ok()) {
         SetStatusText(1, QString::fromStdString(plan.message));
         return;
@@ -119,9 +121,17 @@ void TMainForm::FolderIntake(bool replace)
     StoreNote();
     if (replace)
         ClearPages();
-    const QStringList added = toQStringList(plan.files);
+    RecordIntake(plan.files, replace);
+    const QStringList added = toQNames(plan.files);
     if (AppendPages(added))
         FinishIntake(added);
+}
+
+void TMainForm::RecordIntake(const std::vector<std::string>& files, bool replace)
+{
+    if (replace)
+        intakeFiles_.clear();
+    intakeFiles_.insert(intakeFiles_.end(), files.begin(), files.end());
 }
 
 void TMainForm::ScannerOpenClick()
@@ -168,7 +178,7 @@ void TMainForm::ReadFilesClick()
         QDir::toNativeSeparators(QFileInfo(picked->first()).absolutePath()).toStdString();
     if (quillora::platform::survivesCp932(openedFolder))
         settings_->FileOpenDir = openedFolder;
-    const auto outcome = quillora::intake::ImportFiles(toUtf8List(*picked), settings_->ScannerDir);
+    const auto outcome = quillora::intake::ImportFiles(toNativeNames(*picked), settings_->ScannerDir);
     if (!outcome.ok()) {
         prompts_->showError(this, QString::fromStdString(outcome.failure));
         return;

@@ -5,6 +5,7 @@
 #include "app/save/ScannerFolderClearing.h"
 #include "app/ui/TMainForm.h"
 #include "app/ui/WarningWindows.h"
+#include "imaging/NativeNames.h"
 #include "logs/TLog.h"
 
 #include <QApplication>
@@ -18,11 +19,12 @@
 namespace {
 
 quillora::save::SaveRequest requestOf(const QString& patient, const QString& serial,
-                                      const quillora::pages::PageList& pages)
+                                      const quillora::pages::PageList& pages,
+                                      const std::vector<std::string>& intakeFiles)
 {
-    quillora::save::SaveRequest request{patient.toStdString(), serial.toStdString(), {}};
+    quillora::save::SaveRequest request{patient.toStdString(), serial.toStdString(), {}, intakeFiles};
     for (const APageList& page : pages.pages()) {
-        quillora::save::SavePage savePage{page.FileName.toStdString(), std::nullopt, page.Title.toStdString()};
+        quillora::save::SavePage savePage{quillora::imaging::qstringToNative(page.FileName), std::nullopt, page.Title.toStdString()};
         if (page.Note) {
             savePage.Note.emplace();
             for (const QString& line : *page.Note)
@@ -139,7 +141,7 @@ void TMainForm::SaveButtonClick()
     quillora::save::ChartSaver saver(*settings_, dirFile_, *composer_, *warnings_, saveLog_, errorLog_);
     quillora::save::SaveResult result;
     try {
-        result = saver.Save(requestOf(IdEdit->text(), VolNoEdit->text(), PageList));
+        result = saver.Save(requestOf(IdEdit->text(), VolNoEdit->text(), PageList, intakeFiles_));
     } catch (const std::exception& error) {
         result.status = quillora::save::SaveStatus::ComposeFailed;
         result.message = error.what();
@@ -167,8 +169,8 @@ void TMainForm::SaveButtonClick()
             prompts_->showError(this, failureMessage(result));
         }
     }
-    if (result.clearing.refused)
-        prompts_->showError(this, QString::fromStdString(result.clearing.message));
+    if (const std::string notes = result.Notes(); !notes.empty())
+        prompts_->showError(this, QString::fromStdString(notes));
 }
 
 void TMainForm::ShowSaved(const quillora::save::SaveResult& result)
@@ -181,6 +183,7 @@ void TMainForm::ShowSaved(const quillora::save::SaveResult& result)
 
 void TMainForm::ClearScannerFolderAndPages()
 {
+    intakeFiles_.clear();
     // The hidden scanner-folder listing is read afresh by every intake, so refreshing it
     // needs no work here.
     ClearPages();
@@ -192,11 +195,10 @@ void TMainForm::ScanFoldClearMenuClick()
     if (PageListBusy())
         return;
     const auto result = quillora::save::ScanFolderClearCommand(*settings_, *warnings_);
-    if (result.clearing.refused) {
-        // Nothing was deleted, so the pages still have their files: the list stays.
-        prompts_->showError(this, QString::fromStdString(result.clearing.message));
-        return;
-    }
+    if (const std::string report = quillora::save::ClearingReport(result.clearing); !report.empty())
+        prompts_->showError(this, QString::fromStdString(report));
+    if (result.clearing.refused)
+        return; // nothing was deleted, so the pages still have their files: the list stays
     if (result.confirmed)
         ClearScannerFolderAndPages();
 }

@@ -112,6 +112,17 @@ void Workstation::Set(const QString& name, const QString& value) const
     ASSERT_TRUE(change.ok) << change.message;
 }
 
+void Workstation::Edit(const std::function<void(TRegistory&)>& change) const
+{
+    const std::string savedConfig = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+    ::setenv("XDG_CONFIG_HOME", (home / ".config").string().c_str(), 1);
+    TRegistory settings;
+    settings.Load();
+    change(settings);
+    settings.Save();
+    ::setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
+}
+
 std::string Workstation::WriteImage(const QImage& image, const std::string& name) const
 {
     const auto file = (scan / name).string();

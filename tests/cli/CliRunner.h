@@ -7,8 +7,11 @@
 #include <QString>
 #include <QStringList>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
+
+class TRegistory;
 
 namespace quillora::test {
 
@@ -39,6 +42,9 @@ public:
     // Starts two runs at once and waits for both.
     std::pair<CliRun, CliRun> RunTwice(const QStringList& args) const;
     void Set(const QString& name, const QString& value) const;
+    // Changes the settings file directly, past the checks at entry (settings an older version
+    // or a hand-edited file may hold).
+    void Edit(const std::function<void(TRegistory&)>& change) const;
 
     std::string WriteImage(const QImage& image, const std::string& name) const; // in the scanner folder
     std::filesystem::path PatientFolder(const std::string& relative) const { return charts / relative; }

@@ -2,8 +2,10 @@
 #include "CliRunner.h"
 #include "app/compose/ComposeFixtures.h"
 #include "cli/ExitStatus.h"
+#include "settings/TRegistory.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace quillora::test;
 using namespace quillora::cli;
@@ -114,14 +116,44 @@ TEST_F(CliFailure, OlderChartThatCannotBeReplaced)
     EXPECT_EQ(Entries(folder), (std::vector<std::string>{"HP_12345_0.pdf"}));
 }
 
-TEST_F(CliFailure, AllPagesMissing)
+// A named page that is missing, a folder or a FIFO (which would block the read) refuses the
+// save before anything is written.
+TEST_F(CliFailure, NamedPageThatIsNoRegularFileRefusesBeforeWriting)
 {
-    const auto run = ws.Run({"save", "--patient", "12345", "--serial", "0", "--files", "/nonexistent/a.jpg",
-                             "/nonexistent/b.jpg"});
-    EXPECT_EQ(run.exitCode, kExitNoPages);
-    EXPECT_NE(run.err.find("GetPage --the Page is nil"), std::string::npos);
-    EXPECT_TRUE(run.out.empty());
-    EXPECT_TRUE(Entries(folder).empty());
+    ASSERT_EQ(::mkfifo((ws.root / "fifo.jpg").c_str(), 0600), 0);
+    for (const fs::path& bad : {ws.root / "typo.jpg", ws.scan, ws.root / "fifo.jpg"}) {
+        const auto run = ws.Run({"save", "--patient", "12345", "--serial", "0", "--files",
+                                 QString::fromStdString((ws.scan / "p0.jpg").string()),
+                                 QString::fromStdString((ws.scan / "p1.jpg").string()),
+                                 QString::fromStdString(bad.string())});
+        EXPECT_EQ(run.exitCode, kExitPageMissing) << bad;
+        EXPECT_NE(run.err.find(bad.string()), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_FALSE(fs::exists(ws.charts / "00"));
+    }
+}
+
+TEST_F(CliFailure, SavedChartWhoseLogLineCannotBeWrittenExitsNonZero)
+{
+    const auto run = Save("12345", "0", "exec >/dev/full;");
+    EXPECT_EQ(run.exitCode, kExitOutputFailed) << run.err;
+    EXPECT_TRUE(fs::exists(chart));
+}
+
+// The scanner folder is the patient's own folder: the chart and the older charts stay, the
+// refused clearing has its own exit status.
+TEST_F(CliFailure, ScannerFolderInsideTheArchiveKeepsEveryChart)
+{
+    fs::create_directories(folder);
+    std::ofstream(folder / "HP_12345_1.pdf") << "older chart";
+    for (const char* name : {"p0.jpg", "p1.jpg"})
+        fs::copy_file(ws.scan / name, folder / name);
+    ws.Edit([&](TRegistory& settings) { settings.ScannerDir = folder.string(); });
+    ws.Set("FolderClear", "1");
+    const auto run = Save();
+    EXPECT_EQ(run.exitCode, kExitClearingIncomplete) << run.err;
+    EXPECT_TRUE(Workstation::Inspect(chart).qpdfCheckPassed);
+    EXPECT_EQ(ReadText(folder / "HP_12345_1.pdf"), "older chart");
 }
 
 TEST_F(CliFailure, UndecodablePageRefusesTheSave)

@@ -59,8 +59,10 @@ TEST_F(CliSave, CropModeChartFromTheScannerFolder)
     EXPECT_EQ(facts.annotationTexts, (std::vector<std::string>{"abc", R"(line1\rline2)", ""}));
     EXPECT_EQ(facts.openActionPage, 4);
 
-    // The scanner folder keeps only its subfolder and hidden file.
-    EXPECT_EQ(Entries(ws.scan), (std::vector<std::string>{".keep", "sub"}));
+    // The scanner folder keeps its subfolder, its hidden file and the file the intake did not
+    // take in, which the save names.
+    EXPECT_EQ(Entries(ws.scan), (std::vector<std::string>{".keep", "notes.txt", "sub"}));
+    EXPECT_NE(run.err.find("notes.txt"), std::string::npos) << run.err;
     EXPECT_EQ(Entries(chart.parent_path()), (std::vector<std::string>{"HP_12345_0.pdf"}));
 }
 
@@ -100,14 +102,26 @@ TEST_F(CliSave, FirstPageOnAndAnotherPageSize)
     EXPECT_TRUE(facts.annotationTexts.empty());
 }
 
-TEST_F(CliSave, GivenFilesInsteadOfTheScannerFolder)
+TEST_F(CliSave, PageNamedInCodePage932IsFiledAndCleared)
 {
-    ws.Set("FolderClear", "0");
+    const fs::path odd = ws.scan / "p5\x82\xA0.jpg"; // not UTF-8
+    fs::rename(ws.WriteImage(ColourPage(300, 200), "p5.jpg"), odd);
+    const auto run = Save();
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(Workstation::Inspect(chart).pages, 5);
+    EXPECT_FALSE(fs::exists(odd));
+}
+
+TEST_F(CliSave, GivenFilesInsteadOfTheScannerFolderClearNothing)
+{
+    ws.Set("FolderClear", "1");
+    const auto before = Entries(ws.scan);
     const auto run = ws.Run({"save", "--patient", "12345", "--serial", "0", "--files",
                              QString::fromStdString((ws.scan / "p4.bmp").string()),
                              QString::fromStdString((ws.scan / "P2.png").string())});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Workstation::Inspect(chart).imageSizes, (Sizes{{400, 300}}));
+    EXPECT_EQ(Entries(ws.scan), before);
 }
 
 } // namespace

@@ -163,7 +163,8 @@ TEST(ChartRoundTrip, ASavedChartIsFoundListedAndOpened)
     quillora::save::ChartSaver saver(settings, dirFile, composer, questions, saveLog, errorLog);
     const auto saved = saver.Save({"12345", "0",
                                    {{(scan / "page1.jpg").string(), std::nullopt, {}},
-                                    {(scan / "page2.jpg").string(), std::nullopt, {}}}});
+                                    {(scan / "page2.jpg").string(), std::nullopt, {}}},
+                                   std::nullopt});
     ASSERT_TRUE(saved.saved()) << saved.message;
 
     const fs::path record = InstallStubViewer(home);

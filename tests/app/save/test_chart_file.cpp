@@ -105,3 +105,23 @@ TEST(PublishChart, OfTwoConcurrentSavesWithoutReplacingExactlyOneWins)
     }
     EXPECT_EQ(FolderEntries(tmp.path).size(), 20u);
 }
+
+// A save killed mid-write leaves its temporary; the next save into the folder removes it once
+// it is old enough to belong to no running save, and touches nothing else.
+TEST(PublishChart, RemovesStaleTemporariesOfItsOwnPatternOnly)
+{
+    TempFolder tmp("stale");
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    const std::vector<std::string> kept{"HP_1_0.pdf", ".~HP_1_0.pdf.fresh123", ".~notes.txt.abcd1234",
+                                        ".~HP_1_0.pdf.ABCD1234"};
+    for (const auto& name : kept)
+        WriteFile(tmp.path / name, "x");
+    WriteFile(tmp.path / ".~HP_1_0.pdf.abcd1234", "half a chart");
+    for (const auto& name : {"HP_1_0.pdf", ".~notes.txt.abcd1234", ".~HP_1_0.pdf.ABCD1234", ".~HP_1_0.pdf.abcd1234"})
+        fs::last_write_time(tmp.path / name, old);
+    ASSERT_TRUE(PublishChart(tmp.path, "HP_2_0.pdf", "%PDF", false).ok());
+    auto expected = kept;
+    expected.push_back("HP_2_0.pdf");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(FolderEntries(tmp.path), expected);
+}

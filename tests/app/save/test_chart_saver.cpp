@@ -7,6 +7,11 @@
 #include "settings/TRegistory.h"
 
 #include <gtest/gtest.h>
+#include <functional>
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace quillora;
 using namespace quillora::save;
@@ -46,9 +51,13 @@ protected:
         return {(scan / name).string(), std::move(note), std::move(title)};
     }
 
+    // The intake behind the page list listed exactly its pages.
     SaveRequest Request(std::vector<SavePage> pages, std::string patient = "12345", std::string serial = "0")
     {
-        return {std::move(patient), std::move(serial), std::move(pages)};
+        std::vector<std::string> listed;
+        for (const auto& page : pages)
+            listed.push_back(page.FileName);
+        return {std::move(patient), std::move(serial), std::move(pages), listed};
     }
 
     std::string ChartName() const { return "HP0012_12345_0_2024_3_7.pdf"; }
@@ -204,9 +213,123 @@ TEST_F(SaverTest, ChartNameTakenByAFolderIsReportedBeforeComposing)
     settings.WriteInhibit = false;
     fs::create_directories(Chart() / "x");
     const auto result = saver.Save(Request({Page("1.jpg"), Page("2.jpg")}));
-    EXPECT_EQ(result.status, SaveStatus::ChartNotReplaceable);
-    EXPECT_EQ(questions.notMakeFolder, (std::vector<std::string>{ChartName()}));
+    EXPECT_EQ(result.status, SaveStatus::FolderUnderChartName);
+    EXPECT_NE(result.message.find(kFolderUnderChartName), std::string::npos);
+    EXPECT_TRUE(questions.notMakeFolder.empty());
     EXPECT_TRUE(composer.pages.empty());
+}
+
+struct SettingsCase {
+    const char* name;
+    std::function<void(TRegistory&)> change;
+    SaveStatus status;
+    const char* message;
+};
+
+class SaverSettingsTest : public SaverTest, public ::testing::WithParamInterface<SettingsCase> {};
+
+TEST_P(SaverSettingsTest, RefusesWithItsOwnMessageAndLeavesNoFolder)
+{
+    GetParam().change(settings);
+    const auto result = saver.Save(Request({Page("1.jpg"), Page("2.jpg")}));
+    EXPECT_EQ(result.status, GetParam().status);
+    EXPECT_EQ(result.message, GetParam().message);
+    EXPECT_FALSE(fs::exists(base / "00"));
+    EXPECT_TRUE(questions.notMakeFolder.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, SaverSettingsTest,
+    ::testing::Values(
+        SettingsCase{"width0", [](TRegistory& s) { s.PdfPageWidth = 0; }, SaveStatus::InvalidPageSize, kPageWidthError},
+        SettingsCase{"longCode", [](TRegistory& s) { s.HPCode = std::string(240, '1'); },
+                     SaveStatus::ChartNameTooLong, kChartNameTooLong}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SaverTest, RefusedSaveRemovesTheFoldersItCreated)
+{
+    fs::create_directories(base / "00");
+    const auto pages = std::vector<SavePage>{Page("1.jpg"), Page("2.jpg")};
+    composer.undecodable.insert(pages[1].FileName);
+    EXPECT_EQ(saver.Save(Request(pages)).status, SaveStatus::PageUnreadable);
+    EXPECT_EQ(FolderEntries(base), (std::vector<std::string>{"00"}));
+    EXPECT_TRUE(FolderEntries(base / "00").empty());
+}
+
+// The critical case: a scanner folder that is the patient's own folder. The chart and the
+// older charts stay, and the clearing reports its refusal.
+TEST_F(SaverTest, ScannerFolderInsideTheArchiveLosesNoChart)
+{
+    fs::create_directories(folder);
+    WriteFile(folder / "HP0012_12345_1.pdf", "older chart");
+    WriteFile(folder / "1.jpg", "x");
+    WriteFile(folder / "2.jpg", "x");
+    settings.ScannerDir = folder.string();
+    const auto result = saver.Save(Request({{(folder / "1.jpg").string(), {}, {}},
+                                            {(folder / "2.jpg").string(), {}, {}}}));
+    ASSERT_TRUE(result.saved());
+    EXPECT_TRUE(result.clearing.refused);
+    EXPECT_FALSE(result.clearing.complete());
+    EXPECT_TRUE(fs::exists(Chart()));
+    EXPECT_EQ(ReadFile(folder / "HP0012_12345_1.pdf"), "older chart");
+}
+
+TEST_F(SaverTest, ClearsOnlyWhatTheIntakeListedAndReportsTheRest)
+{
+    auto request = Request({Page("1.jpg"), Page("2.jpg")});
+    WriteFile(scan / "deleted-page.jpg", "x");
+    request.intakeFiles->push_back((scan / "deleted-page.jpg").string());
+    WriteFile(scan / "next-patient.jpg", "x"); // written by the scanner during the save
+    const auto result = saver.Save(request);
+    ASSERT_TRUE(result.saved());
+    EXPECT_EQ(FolderEntries(scan), (std::vector<std::string>{"next-patient.jpg"}));
+    EXPECT_EQ(result.clearing.kept, (std::vector<std::string>{"next-patient.jpg"}));
+    EXPECT_NE(result.Notes().find("next-patient.jpg"), std::string::npos);
+
+    // Pages that did not come from an intake clear nothing.
+    request = Request({Page("1.jpg"), Page("2.jpg")}, "12345", "1");
+    request.intakeFiles.reset();
+    ASSERT_TRUE(saver.Save(request).saved());
+    EXPECT_EQ(FolderEntries(scan).size(), 3u);
+}
+
+// kill -9 with the temporary written (before the rename) and after the rename (before the
+// clearing): no chart and no page is lost, and what is left over is a temporary only.
+TEST_F(SaverTest, KilledWhilePublishingLosesNoChartAndNoPage)
+{
+    settings.WriteInhibit = false;
+    fs::create_directories(folder);
+    WriteFile(Chart(), "old chart");
+    const auto request = Request({Page("1.jpg"), Page("2.jpg")});
+    for (const bool afterRename : {false, true}) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (afterRename)
+                saver.SetFileRemover([](const fs::path&) { ::raise(SIGKILL); return false; });
+            else
+                saver.SetPublishHooks({[](const fs::path&) { ::raise(SIGKILL); }});
+            saver.Save(request);
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status));
+        EXPECT_EQ(FolderEntries(scan), (std::vector<std::string>{"1.jpg", "2.jpg"}));
+        EXPECT_EQ(ReadFile(Chart()).substr(0, 9), afterRename ? "%PDF-fake" : "old chart");
+        EXPECT_EQ(RemoveStaleTemporaries(folder, std::chrono::minutes(0)), afterRename ? 0 : 1);
+        EXPECT_EQ(FolderEntries(folder), (std::vector<std::string>{ChartName()}));
+    }
+}
+
+TEST_F(SaverTest, PageThatIsNoRegularFileRefusesTheSave)
+{
+    const auto pages = std::vector<SavePage>{Page("1.jpg"), {(scan / "fifo.jpg").string(), {}, {}}};
+    ASSERT_EQ(::mkfifo((scan / "fifo.jpg").c_str(), 0600), 0);
+    const auto result = saver.Save(Request(pages));
+    EXPECT_EQ(result.status, SaveStatus::PageUnreadable);
+    EXPECT_NE(result.message.find(kPageNotRegular), std::string::npos);
+    EXPECT_FALSE(fs::exists(Chart()));
 }
 
 TEST_F(SaverTest, MissingPagesAreSkippedAndNoPageAtAllFails)
@@ -214,8 +337,11 @@ TEST_F(SaverTest, MissingPagesAreSkippedAndNoPageAtAllFails)
     settings.FolderClear = false;
     auto pages = std::vector<SavePage>{Page("1.jpg"), Page("2.jpg"), Page("3.jpg")};
     fs::remove(scan / "2.jpg");
-    ASSERT_TRUE(saver.Save(Request(pages)).saved());
+    const auto saved = saver.Save(Request(pages));
+    ASSERT_TRUE(saved.saved());
     EXPECT_EQ(composer.pages.size(), 1u);
+    EXPECT_EQ(saved.skippedFiles, (std::vector<std::string>{pages[1].FileName}));
+    EXPECT_NE(saved.Notes().find(kSkippedPagesMessage), std::string::npos);
 
     settings.WriteInhibit = false;
     fs::remove(scan / "3.jpg");
@@ -242,7 +368,8 @@ TEST_F(SaverTest, UndecodablePageRefusesTheSaveNamingTheFile)
     const auto result = saver.Save(Request(pages));
     EXPECT_EQ(result.status, SaveStatus::PageUnreadable);
     EXPECT_NE(result.message.find(pages[2].FileName), std::string::npos);
-    EXPECT_TRUE(FolderEntries(folder).empty());
+    EXPECT_NE(result.message.find("cannot decode"), std::string::npos);
+    EXPECT_FALSE(fs::exists(folder));
     EXPECT_EQ(FolderEntries(scan).size(), 3u);
     EXPECT_FALSE(composer.open);
 }

@@ -9,7 +9,7 @@ using namespace quillora::save;
 using namespace quillora::save::test;
 namespace fs = std::filesystem;
 
-TEST(ClearingRefusal, RefusesRootHomeBaseAndItsAncestors)
+TEST(ClearingRefusal, RefusesRootHomeTheArchiveItsAncestorsAndItsFolders)
 {
     TempFolder tmp("refusal");
     const fs::path home = tmp.path / "home";
@@ -18,8 +18,9 @@ TEST(ClearingRefusal, RefusesRootHomeBaseAndItsAncestors)
     fs::create_directories(base);
     fs::create_directories(tmp.path / "scan");
 
+    fs::create_directories(base / "00" / "01");
     for (const fs::path& refused : {fs::path("/"), home, home / "", base, base / ".." / "charts",
-                                    tmp.path / "archive", tmp.path})
+                                    tmp.path / "archive", tmp.path, base / "00" / "01", base / "new"})
         EXPECT_FALSE(ClearingRefusal(refused.string(), base.string(), home).empty()) << refused;
     EXPECT_FALSE(ClearingRefusal("", base.string(), home).empty());
     EXPECT_TRUE(ClearingRefusal((tmp.path / "scan").string(), base.string(), home).empty());
@@ -84,6 +85,31 @@ TEST_F(ClearScanner, AsksAtEachFailedFileAndStopsWhenTold)
     EXPECT_TRUE(result.stopped);
     EXPECT_EQ(result.deleted, 0);
     EXPECT_TRUE(fs::exists(scan / "b.jpg"));
+}
+
+TEST_F(ClearScanner, AfterASaveOnlyTheListedFilesGoAndLateArrivalsAreReported)
+{
+    // c.png was taken in and deleted from the page list; b.jpg arrived after the intake.
+    const std::vector<std::string> listed{(scan / "a.tif").string(), (scan / "c.png").string(),
+                                          (scan / "gone.jpg").string(), (base / "b.jpg").string()};
+    const auto result = ClearScannerFolder(scan.string(), base.string(), questions, RemoveFile, listed);
+    EXPECT_EQ(result.deleted, 2);
+    EXPECT_EQ(result.kept, (std::vector<std::string>{"b.jpg"}));
+    EXPECT_TRUE(result.complete());
+    EXPECT_EQ(FolderEntries(scan), (std::vector<std::string>{".hidden.jpg", "b.jpg", "sub"}));
+    EXPECT_NE(ClearingReport(result).find("b.jpg"), std::string::npos);
+}
+
+TEST_F(ClearScanner, NeverDeletesWhatResolvesIntoTheArchive)
+{
+    fs::create_directories(base / "00");
+    WriteFile(base / "00" / "HP_1_0.pdf", "chart");
+    fs::create_symlink(base / "00" / "HP_1_0.pdf", scan / "link.pdf");
+    const auto result = ClearScannerFolder(scan.string(), base.string(), questions);
+    EXPECT_EQ(result.protectedFiles, (std::vector<std::string>{"link.pdf"}));
+    EXPECT_FALSE(result.complete());
+    EXPECT_TRUE(fs::is_symlink(scan / "link.pdf"));
+    EXPECT_EQ(ReadFile(base / "00" / "HP_1_0.pdf"), "chart");
 }
 
 TEST_F(ClearScanner, RefusedFolderKeepsEverything)

@@ -259,6 +259,21 @@ TEST_F(SaveTest, RefusedClearingKeepsThePageList)
     EXPECT_EQ(form->ListView1->count(), 3);
 }
 
+// A page the clerk deleted from the list is cleared with the others; a scan that arrived after
+// the intake stays and is named.
+TEST_F(SaveTest, FolderClearTakesTheIntakesFilesOnly)
+{
+    form->Settings().FolderClear = true;
+    form->PageDeleteMenu->trigger();
+    ASSERT_EQ(form->PageList.size(), 2);
+    addScan(QStringLiteral("next.jpg"), 20, 20, Qt::white);
+    save(QStringLiteral("77"), QStringLiteral("1"));
+    EXPECT_EQ(form->StatusText(1), QStringLiteral("保存しました。"));
+    EXPECT_EQ(QDir(scanner.path()).entryList(QDir::Files), QStringList{QStringLiteral("next.jpg")});
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors.first().contains(QStringLiteral("next.jpg")));
+}
+
 TEST_F(SaveTest, ClearingCommandAsksFirstAndCancelChangesNothing)
 {
     answerNextModal(QStringLiteral("Cancel"));

@@ -243,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SettingsCase{"width0", [](TRegistory& s) { s.PdfPageWidth = 0; }, SaveStatus::InvalidPageSize, kPageWidthError},
         SettingsCase{"longCode", [](TRegistory& s) { s.HPCode = std::string(240, '1'); },
-                     SaveStatus::ChartNameTooLong, kChartNameTooLong}),
+                     SaveStatus::UnsafeInstitutionCode, quillora::settings::kInstitutionCodeError}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SaverTest, RefusedSaveRemovesTheFoldersItCreated)

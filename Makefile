@@ -1,12 +1,13 @@
 # Quillora: two entry points for a fresh Debian machine.
 #   make run   install what is missing, build Release, start the workstation
 #   make test  install what is missing, build with sanitizers, run every test headless
+#   make package  build the Debian package of the Release build into build/release
 
 JOBS ?= $(shell nproc)
 RELEASE_DIR := build/release
 TEST_DIR := build/test
 
-.PHONY: run test deps build-release build-test bench clean
+.PHONY: run test deps build-release build-test bench package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -32,6 +33,9 @@ test: build-test
 
 bench: build-release
 	cmake --build $(RELEASE_DIR) --target quillora_benchmarks
+
+package: build-release
+	cd $(RELEASE_DIR) && cpack -G DEB
 
 clean:
 	rm -rf build

@@ -11,6 +11,7 @@ PACKAGES=(
   qpdf poppler-utils
   xvfb xauth
   fonts-ipafont-gothic fonts-urw-base35
+  dpkg-dev librsvg2-bin desktop-file-utils appstream
 )
 
 missing=()

@@ -38,6 +38,14 @@ bool DialogMainFormPrompts::confirmCloseWithUnsavedLog(QWidget* parent)
         == QMessageBox::Yes;
 }
 
+bool DialogMainFormPrompts::confirmRestoreWork(QWidget* parent)
+{
+    return QMessageBox::question(parent, QStringLiteral("確認"),
+                                 QStringLiteral("前回の作業内容が残っています。復元しますか？"),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        == QMessageBox::Yes;
+}
+
 namespace {
 
 std::optional<QStringList> runOpenDialog(QWidget* parent, const QString& folder,

@@ -7,6 +7,7 @@
 #include "app/ui/ScannerCommands.h"
 #include "app/ui/Tinfo.h"
 #include "app/ui/WarningWindows.h"
+#include "app/ui/WorkJournalHook.h"
 #include "dialogs/TTagForm.h"
 #include "inquiry/TPdfViewerForm.h"
 #include "inquiry/TView.h"
@@ -126,6 +127,7 @@ void TMainForm::FormShow()
     VolNoEdit->setText(QString::fromStdString(settings_->VolNo));
     PageControl1->setCurrentWidget(TabSheet2);
     PointOpenFileList();
+    journal_ = std::make_unique<quillora::ui::WorkJournalHook>(*this, *prompts_);
 }
 
 bool TMainForm::PointOpenFileList()
@@ -261,6 +263,7 @@ void TMainForm::FormClose()
     if (closing_)
         return;
     closing_ = true;
+    journal_.reset(); // the work stays journaled until it is saved or cleared
     PageList.clear();
     ThumbNailList.reset(settings_->ImSize);
     if (shown_)

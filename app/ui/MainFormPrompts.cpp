@@ -1,5 +1,6 @@
 #include "app/ui/MainFormPrompts.h"
 
+#include <QAbstractButton>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -40,10 +41,13 @@ bool DialogMainFormPrompts::confirmCloseWithUnsavedLog(QWidget* parent)
 
 bool DialogMainFormPrompts::confirmRestoreWork(QWidget* parent)
 {
-    return QMessageBox::question(parent, QStringLiteral("確認"),
-                                 QStringLiteral("前回の作業内容が残っています。復元しますか？"),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-        == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("確認"),
+                    QStringLiteral("前回の作業内容が残っています。復元しますか？"),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ"));
+    return box.exec() == QMessageBox::Yes;
 }
 
 namespace {

@@ -30,8 +30,11 @@ QStringList pendingNote(const QPlainTextEdit& memo)
 WorkJournalHook::WorkJournalHook(TMainForm& form, MainFormPrompts& prompts, std::filesystem::path file)
     : form_(form), prompts_(prompts), journal_(std::move(file), [this] { return snapshot(); })
 {
-    offerRestore();
-    watch();
+    // The question waits for the event loop, so that it appears over the window, not before it.
+    QTimer::singleShot(0, this, [this] {
+        offerRestore();
+        watch();
+    });
     connect(&journal_, &journal::WorkJournal::writeFailed, this, [this](const QString& error) {
         form_.SetStatusText(1, QStringLiteral("作業内容を記録できません: %1").arg(error));
     });
@@ -39,7 +42,9 @@ WorkJournalHook::WorkJournalHook(TMainForm& form, MainFormPrompts& prompts, std:
 
 WorkJournalHook::~WorkJournalHook()
 {
-    journal_.flush();
+    // Before the offer was made the window's empty list says nothing about the journal.
+    if (watching_)
+        journal_.flush();
 }
 
 void WorkJournalHook::offerRestore()
@@ -100,6 +105,7 @@ void WorkJournalHook::watch()
     connect(form_.PageControl1, &QTabWidget::currentChanged, this, note);
     connect(&backstop_, &QTimer::timeout, this, note);
     backstop_.start(kBackstopMs);
+    watching_ = true;
 }
 
 journal::WorkArrangement WorkJournalHook::snapshot() const

@@ -22,7 +22,8 @@ inline const QString kRestoreQuestion = QStringLiteral("前回の作業内容が
 class WorkJournalHook : public QObject {
     Q_OBJECT
 public:
-    // Offers the journal at `file` for restoring (asking through `prompts`), then starts keeping it.
+    // Once the event loop runs, offers the journal at `file` for restoring (asking through
+    // `prompts`), then starts keeping it.
     WorkJournalHook(TMainForm& form, MainFormPrompts& prompts,
                     std::filesystem::path file = journal::defaultJournalPath());
     // Writes the arrangement as it is now, so that ending the window loses nothing.
@@ -38,6 +39,7 @@ private:
     MainFormPrompts& prompts_;
     journal::WorkJournal journal_;
     QTimer backstop_;
+    bool watching_ = false;
 };
 
 } // namespace quillora::ui

@@ -4,6 +4,7 @@
 
 #include "app/journal/JournalFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -20,6 +21,7 @@ protected:
     void SetUp() override
     {
         MainFormTest::SetUp();
+        QCoreApplication::processEvents(); // the journal starts once the event loop runs
         for (const char* name : {"1.png", "2.png", "3.png", "4.png"})
             addScan(QString::fromLatin1(name));
         takeInScannerFolder();
@@ -59,6 +61,7 @@ protected:
         prompts.restoreAnswer = answer;
         form = std::make_unique<TMainForm>(&prompts);
         form->show();
+        QCoreApplication::processEvents();
         form->Settings().ScannerDir = scanner.path().toStdString(); // the first window never stored it
     }
 
@@ -122,10 +125,12 @@ TEST_F(JournalTest, AnsweringNoOrLosingEveryFileDiscardsTheJournal)
     EXPECT_FALSE(journalExists());
 }
 
-TEST_F(JournalTest, ClearingTheListRemovesTheJournal)
+TEST_F(JournalTest, ASaveThatEmptiesTheListRemovesTheJournal)
 {
     arrange();
-    form->ClearPages();
+    form->Settings().FolderClear = true;
+    QTest::mouseClick(form->SaveButton, Qt::LeftButton);
+    ASSERT_TRUE(form->PageList.empty()) << form->StatusText(1).toStdString();
     form.reset();
     EXPECT_FALSE(journalExists());
 }

@@ -2,6 +2,7 @@
 #   make run   install what is missing, build Release, start the workstation
 #   make test  install what is missing, build with sanitizers, run every test headless
 #   make fuzz  build the fuzz targets with clang and libFuzzer, run each FUZZ_SECONDS (60) long
+#   make package  build the Debian package of the Release build into build/release
 
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
@@ -11,7 +12,7 @@ FUZZ_DIR := build/fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := jpeg tiff png bmp regedit
 
-.PHONY: run test deps build-release build-test bench fuzz build-fuzz clean
+.PHONY: run test deps build-release build-test bench fuzz build-fuzz package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -54,6 +55,9 @@ fuzz: build-fuzz
 
 bench: build-release
 	cmake --build $(RELEASE_DIR) --target quillora_benchmarks
+
+package: build-release
+	cd $(RELEASE_DIR) && cpack -G DEB
 
 clean:
 	rm -rf build

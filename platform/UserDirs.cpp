@@ -23,4 +23,11 @@ std::filesystem::path configHome()
     return homeDir() / ".config";
 }
 
+std::filesystem::path stateHome()
+{
+    if (const char* state = std::getenv("XDG_STATE_HOME"); state && *state == '/')
+        return state;
+    return homeDir() / ".local" / "state";
+}
+
 } // namespace quillora::platform

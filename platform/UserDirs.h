@@ -11,4 +11,7 @@ std::filesystem::path homeDir();
 // $XDG_CONFIG_HOME when it is set to an absolute path, otherwise homeDir()/.config.
 std::filesystem::path configHome();
 
+// $XDG_STATE_HOME when it is set to an absolute path, otherwise homeDir()/.local/state.
+std::filesystem::path stateHome();
+
 } // namespace quillora::platform

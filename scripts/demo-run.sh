@@ -27,7 +27,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" LANG=C.UTF-8
+export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_STATE_HOME="$WORK/home/.local/state" LANG=C.UTF-8
 SCANNER="$HOME/Quillora/Scanner"
 CHARTS="$HOME/Quillora/Charts"
 mkdir -p "$SCANNER" "$CHARTS" "$XDG_CONFIG_HOME"

@@ -12,6 +12,7 @@ PACKAGES=(
   qt6-translations-l10n
   xvfb xauth
   fonts-ipafont-gothic fonts-urw-base35
+  dpkg-dev librsvg2-bin desktop-file-utils appstream
 )
 # "make fuzz" also needs clang and its libFuzzer runtime.
 if [ "${1:-}" = "--fuzz" ]; then

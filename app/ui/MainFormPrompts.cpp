@@ -1,5 +1,6 @@
 #include "app/ui/MainFormPrompts.h"
 
+#include <QAbstractButton>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -42,6 +43,17 @@ bool DialogMainFormPrompts::confirmCloseWithUnsavedLog(QWidget* parent)
                                  QStringLiteral("ログファイルが追加保存されていません。終了しますか？"),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
+}
+
+bool DialogMainFormPrompts::confirmRestoreWork(QWidget* parent)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("確認"),
+                    QStringLiteral("前回の作業内容が残っています。復元しますか？"),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ"));
+    return box.exec() == QMessageBox::Yes;
 }
 
 namespace {

@@ -29,6 +29,10 @@ public:
     // "ログファイルが追加保存されていません。終了しますか？" with Yes and No; true for Yes.
     virtual bool confirmCloseWithUnsavedLog(QWidget* parent) = 0;
 
+    // "前回の作業内容が残っています。復元しますか？" with Yes (the default) and No; true for Yes.
+    // Answerers that do not know the question decline, so the journal is discarded.
+    virtual bool confirmRestoreWork(QWidget*) { return false; }
+
     // Multi-selection open dialogs (files must exist); nullopt when cancelled.
     virtual std::optional<QStringList> chooseScannerFiles(QWidget* parent, const QString& folder,
                                                           const QString& filter) = 0;
@@ -49,6 +53,7 @@ public:
     int execModal(QDialog& dialog) override;
     void showError(QWidget* parent, const QString& message) override;
     bool confirmCloseWithUnsavedLog(QWidget* parent) override;
+    bool confirmRestoreWork(QWidget* parent) override;
     std::optional<QStringList> chooseScannerFiles(QWidget* parent, const QString& folder,
                                                   const QString& filter) override;
     std::optional<QStringList> chooseImportFiles(QWidget* parent, const QString& folder,

@@ -8,6 +8,7 @@
 #include "app/ui/ScannerCommands.h"
 #include "app/ui/Tinfo.h"
 #include "app/ui/WarningWindows.h"
+#include "app/ui/WorkJournalHook.h"
 #include "dialogs/TTagForm.h"
 #include "inquiry/TPdfViewerForm.h"
 #include "inquiry/TView.h"
@@ -134,6 +135,7 @@ void TMainForm::FormShow()
     // A settings file that could not be read was moved aside: said once, here.
     if (!loaded.ok)
         prompts_->showError(this, QString::fromStdString(loaded.message));
+    journal_ = std::make_unique<quillora::ui::WorkJournalHook>(*this, *prompts_);
 }
 
 bool TMainForm::PointOpenFileList()
@@ -276,6 +278,7 @@ void TMainForm::FormClose()
     if (closing_)
         return;
     closing_ = true;
+    journal_.reset(); // the work stays journaled until it is saved or cleared
     PageList.clear();
     ThumbNailList.reset(settings_->ImSize);
     if (!shown_)

@@ -37,6 +37,7 @@ namespace quillora::ui {
 class PageListView;
 class ScannerCommands;
 class WarningWindows;
+class WorkJournalHook;
 }
 
 class TPdfOutSet;
@@ -215,6 +216,7 @@ protected:
 
 private:
     friend class PageListLock;
+    friend class quillora::ui::WorkJournalHook; // restores pages as an intake does
 
     void FormCreate();
     void FormShow();
@@ -279,4 +281,6 @@ private:
     std::unique_ptr<quillora::ui::WarningWindows> warnings_;
     std::unique_ptr<quillora::ui::ScannerCommands> scanner_;
     std::unique_ptr<quillora::ChartComposer> composer_;
+    // Last, so that it is dropped (and writes the journal) while everything it reads still exists.
+    std::unique_ptr<quillora::ui::WorkJournalHook> journal_;
 };

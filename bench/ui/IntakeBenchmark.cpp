@@ -113,6 +113,7 @@ int main(int argc, char** argv)
     QTemporaryDir home;
     qputenv("HOME", home.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    qputenv("XDG_STATE_HOME", home.path().toLocal8Bit()); // the work journal, too
     QTemporaryDir scans;
     const int count = 100;
     QElapsedTimer prepare;

@@ -22,6 +22,9 @@ std::filesystem::path isolateHome()
     std::filesystem::create_directories(config);
     setenv("HOME", g_home.c_str(), 1);
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    const auto state = g_home / ".local" / "state";
+    std::filesystem::create_directories(state);
+    setenv("XDG_STATE_HOME", state.c_str(), 1);
     return g_home;
 }
 

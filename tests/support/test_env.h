@@ -1,6 +1,6 @@
 #pragma once
-// Environment of a test run: every test process gets its own temporary HOME and
-// XDG_CONFIG_HOME so that no test ever reads or writes the real user's files.
+// Environment of a test run: every test process gets its own temporary HOME,
+// XDG_CONFIG_HOME and XDG_STATE_HOME so that no test ever reads or writes the real user's files.
 #include <filesystem>
 
 namespace quillora::test {
@@ -8,7 +8,7 @@ namespace quillora::test {
 // The temporary home folder of this test process (created by the test main).
 std::filesystem::path testHome();
 
-// Points HOME and XDG_CONFIG_HOME at a fresh temporary folder; returns it.
+// Points HOME, XDG_CONFIG_HOME and XDG_STATE_HOME at a fresh temporary folder; returns it.
 std::filesystem::path isolateHome();
 
 // Removes the temporary home folder made by isolateHome().

@@ -23,6 +23,8 @@ public:
     QStringList errors;      // texts of the standard error box
     int closeQuestions = 0;
     bool closeAnswer = false;
+    int restoreQuestions = 0;
+    bool restoreAnswer = false;
     std::optional<QStringList> scannerFiles;
     std::optional<QStringList> importFiles;
     std::optional<ui::SaveFileChoice> scanSaveFile;
@@ -34,6 +36,11 @@ public:
     {
         ++closeQuestions;
         return closeAnswer;
+    }
+    bool confirmRestoreWork(QWidget*) override
+    {
+        ++restoreQuestions;
+        return restoreAnswer;
     }
     std::optional<QStringList> chooseScannerFiles(QWidget*, const QString&, const QString&) override
     {

@@ -54,6 +54,18 @@ bool cutOff(UINT page, std::string_view rest)
     return true;
 }
 
+// Bytes that Windows maps to private or control characters but that are no character of code
+// page 932 (0x80, 0xA0, 0xFD-0xFF); iconv rejects them, and so does this converter.
+bool outsideCp932(unsigned char b) { return b == 0x80 || b == 0xA0 || b >= 0xFD; }
+
+bool mayHoldOutsideBytes(std::string_view bytes)
+{
+    for (const char c : bytes)
+        if (outsideCp932(static_cast<unsigned char>(c)))
+            return true;
+    return false;
+}
+
 // Converts one whole piece of input; false when any of it is invalid or cannot be held.
 bool convertPiece(const CodePages& pages, std::string_view in, std::string& out)
 {
@@ -91,8 +103,16 @@ void IconvConverter::reset() {} // neither character set has shift states
 IconvConverter::Step IconvConverter::convert(std::string_view in, std::string& out)
 {
     const auto& pages = *static_cast<CodePages*>(handle_);
-    if (in.empty() || convertPiece(pages, in, out))
+    if (in.empty())
+        return {Status::Complete, 0};
+    // Whole input at once, unless a byte outside code page 932 may be in it (0x80 and 0xA0 are
+    // also trail bytes, so only the character by character pass can tell).
+    std::string whole;
+    if (convertPiece(pages, in, whole) && !(pages.from == 932 && mayHoldOutsideBytes(in)) &&
+        !(pages.to == 932 && mayHoldOutsideBytes(whole))) {
+        out += whole;
         return {Status::Complete, in.size()};
+    }
     // Something in the input does not convert: go character by character up to it.
     std::size_t consumed = 0;
     while (consumed < in.size()) {
@@ -100,8 +120,13 @@ IconvConverter::Step IconvConverter::convert(std::string_view in, std::string& o
         if (consumed + length > in.size())
             return {cutOff(pages.from, in.substr(consumed)) ? Status::IncompleteSequence : Status::InvalidSequence,
                     consumed};
-        if (!convertPiece(pages, in.substr(consumed, length), out))
+        const std::string_view piece = in.substr(consumed, length);
+        std::string converted;
+        if (!convertPiece(pages, piece, converted) ||
+            (pages.from == 932 && length == 1 && outsideCp932(static_cast<unsigned char>(piece[0]))) ||
+            (pages.to == 932 && converted.size() == 1 && outsideCp932(static_cast<unsigned char>(converted[0]))))
             return {Status::InvalidSequence, consumed};
+        out += converted;
         consumed += length;
     }
     return {Status::Complete, consumed};

@@ -3,6 +3,8 @@
 #   make test  install what is missing, build with sanitizers, run every test headless
 #   make fuzz  build the fuzz targets with clang and libFuzzer, run each FUZZ_SECONDS (60) long
 #   make package  build the Debian package of the Release build into build/release
+#   make test-windows  cross-build the layers without Qt for Windows, run their tests under Wine
+#   make format-check  list what clang-format would change (changes nothing)
 
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
@@ -11,8 +13,9 @@ TEST_DIR := build/test
 FUZZ_DIR := build/fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := jpeg tiff png bmp regedit
+WINDOWS_DIR := build/windows
 
-.PHONY: run test deps build-release build-test bench fuzz build-fuzz package clean
+.PHONY: run test test-windows format-check deps deps-windows build-release build-test bench fuzz build-fuzz package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -25,7 +28,8 @@ run: build-release
 	$(RELEASE_DIR)/bin/quillora
 
 build-test: deps
-	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLORA_SANITIZE=ON -DQUILLORA_BENCH=OFF
+	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLORA_SANITIZE=ON -DQUILLORA_BENCH=OFF \
+	      -DQUILLORA_WERROR=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 
 test: build-test
@@ -52,6 +56,19 @@ fuzz: build-fuzz
 	    -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/$$t- $(FUZZ_DIR)/corpus/$$t tests/fuzz/corpus/$$t \
 	    || exit 1; \
 	done
+deps-windows: deps
+	@bash scripts/install-deps.sh --windows
+
+# Wine keeps its prefix in the build folder, so the run never touches the user's own.
+test-windows: deps-windows
+	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DQUILLORA_PLAIN_ONLY=ON -DQUILLORA_WERROR=ON
+	cmake --build $(WINDOWS_DIR) -j $(JOBS)
+	cd $(WINDOWS_DIR) && WINEPREFIX=$(CURDIR)/$(WINDOWS_DIR)/wine WINEDEBUG=-all \
+	ctest --output-on-failure -j $(JOBS)
+
+format-check:
+	@bash scripts/format-check.sh
 
 bench: build-release
 	cmake --build $(RELEASE_DIR) --target quillora_benchmarks

@@ -1,8 +1,8 @@
 #include "inquiry/ChartLookup.h"
 
 #include "archive/TDirFile.h"
+#include "settings/ExistingFolder.h"
 #include "settings/FilingRules.h"
-#include "settings/ui/ExistingFolder.h"
 
 namespace quillora::inquiry {
 

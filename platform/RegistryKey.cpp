@@ -1,15 +1,21 @@
 #include "platform/RegistryKey.h"
 
+#include "platform/RegEditFormat.h"
+
+#ifndef _WIN32
 #include "platform/AtomicFile.h"
 #include "platform/Cp932.h"
-#include "platform/RegEditFormat.h"
 #include "platform/UserDirs.h"
 
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#endif
 
 namespace quillora::platform {
+
+// The REGEDIT4 file store; RegistryKeyWin32.cpp has the real registry in its place.
+#ifndef _WIN32
 namespace {
 
 constexpr std::string_view kRoot = "HKEY_CURRENT_USER";
@@ -135,6 +141,18 @@ std::optional<std::filesystem::path> RegistryKey::KeepAside(std::string_view key
     return std::nullopt;
 }
 
+bool RegistryKey::Flush()
+{
+    if (!dirty_)
+        return true;
+    flushError_ = replaceFileAtomically(file_, serialize(keyName_, values_));
+    if (flushError_)
+        return false;
+    dirty_ = false;
+    return true;
+}
+#endif // _WIN32
+
 RegistryKey::RegistryKey(std::filesystem::path file, std::string keyName, std::vector<NamedRegValue> values)
     : file_(std::move(file)), keyName_(std::move(keyName)), values_(std::move(values))
 {
@@ -177,17 +195,6 @@ void RegistryKey::WriteString(std::string_view name, std::string_view cp932Text)
 void RegistryKey::WriteBinary(std::string_view name, std::span<const std::uint8_t> bytes)
 {
     Write(name, RegValue{RegType::Binary, {bytes.begin(), bytes.end()}});
-}
-
-bool RegistryKey::Flush()
-{
-    if (!dirty_)
-        return true;
-    flushError_ = replaceFileAtomically(file_, serialize(keyName_, values_));
-    if (flushError_)
-        return false;
-    dirty_ = false;
-    return true;
 }
 
 } // namespace quillora::platform

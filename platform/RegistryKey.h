@@ -7,6 +7,11 @@
 // types and their order, so the file can be imported into a Windows registry. Writes collect in
 // memory and Flush replaces the whole file atomically: readers see the old values or all of the
 // new ones. A file that cannot be parsed reads as a key without values.
+//
+// On Windows a key is the registry key itself (BackingFile is empty). Open reads all values into
+// memory, with text converted from the registry's UTF-16 to code page 932; Flush writes every
+// value back and flushes the key. The registry has no all-or-nothing write of several values,
+// so a Flush that fails part-way can leave some of the new values stored.
 #include "platform/RegistryValue.h"
 
 #include <cstdint>

@@ -1,11 +1,28 @@
 #include "platform/UserDirs.h"
 
 #include <cstdlib>
+#ifndef _WIN32
 #include <pwd.h>
 #include <unistd.h>
+#endif
 
 namespace quillora::platform {
 
+#ifdef _WIN32
+std::filesystem::path homeDir()
+{
+    if (const wchar_t* profile = _wgetenv(L"USERPROFILE"); profile && *profile)
+        return profile;
+    return "C:\\";
+}
+
+std::filesystem::path configHome()
+{
+    if (const wchar_t* appData = _wgetenv(L"APPDATA"); appData && *appData)
+        return appData;
+    return homeDir() / "AppData" / "Roaming";
+}
+#else
 std::filesystem::path homeDir()
 {
     if (const char* home = std::getenv("HOME"); home && *home)
@@ -22,6 +39,7 @@ std::filesystem::path configHome()
         return config;
     return homeDir() / ".config";
 }
+#endif
 
 std::filesystem::path stateHome()
 {

@@ -6,9 +6,11 @@
 namespace quillora::platform {
 
 // $HOME, or the home folder of the user database entry when HOME is unset or empty.
+// On Windows: %USERPROFILE%.
 std::filesystem::path homeDir();
 
 // $XDG_CONFIG_HOME when it is set to an absolute path, otherwise homeDir()/.config.
+// On Windows: %APPDATA%.
 std::filesystem::path configHome();
 
 // $XDG_STATE_HOME when it is set to an absolute path, otherwise homeDir()/.local/state.

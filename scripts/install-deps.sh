@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs, only when missing, every Debian package needed to build, run and test Quillora.
+# With --windows: what `make test-windows` needs instead (cross compiler, Wine, GoogleTest sources).
 set -euo pipefail
 
 PACKAGES=(
@@ -13,10 +14,15 @@ PACKAGES=(
   xvfb xauth
   fonts-ipafont-gothic fonts-urw-base35
   dpkg-dev librsvg2-bin desktop-file-utils appstream
+  python3 clang-format
 )
 # "make fuzz" also needs clang and its libFuzzer runtime.
 if [ "${1:-}" = "--fuzz" ]; then
   PACKAGES+=(clang libclang-rt-14-dev)
+fi
+# With --windows: what `make test-windows` needs instead.
+if [ "${1:-}" = "--windows" ]; then
+  PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 googletest)
 fi
 
 missing=()

@@ -12,8 +12,8 @@
 #include "dialogs/TTagForm.h"
 #include "inquiry/TPdfViewerForm.h"
 #include "inquiry/TView.h"
-#include "logs/TErrorLogForm.h"
-#include "logs/TLog.h"
+#include "logs/ui/TErrorLogForm.h"
+#include "logs/ui/TLog.h"
 #include "settings/ui/TPdfOutSet.h"
 #include "settings/ui/TReadSet.h"
 

@@ -6,7 +6,7 @@
 #include "app/ui/TMainForm.h"
 #include "app/ui/WarningWindows.h"
 #include "imaging/NativeNames.h"
-#include "logs/TLog.h"
+#include "logs/ui/TLog.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "settings/TRegistory.h"
 #include "settings/ui/BoundedSpinBox.h"
-#include "settings/ui/ExistingFolder.h"
+#include "settings/ExistingFolder.h"
 #include "settings/ui/FolderTree.h"
 #include "settings/ui/WindowShape.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // "PDF書込設定": the PDF output settings dialog. Filled from the settings record on each
 // opening, checked on "設定", copied back only when confirmed.
-#include "settings/ui/PdfOutSetLogic.h"
+#include "settings/PdfOutSetLogic.h"
 
 #include <QDialog>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 // "読込設定": the intake settings dialog. Filled from the settings record on each opening,
 // checked on "設定", copied back only when confirmed.
-#include "settings/ui/ReadSetLogic.h"
+#include "settings/ReadSetLogic.h"
 
 #include <QDialog>
 

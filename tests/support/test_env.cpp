@@ -1,6 +1,7 @@
 #include "support/test_env.h"
 
 #include <cstdlib>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -12,6 +13,22 @@ std::filesystem::path g_home;
 
 std::filesystem::path testHome() { return g_home; }
 
+#ifdef _WIN32
+// The Windows names of the same folders: %USERPROFILE% and %APPDATA%.
+std::filesystem::path isolateHome()
+{
+    std::random_device random;
+    const auto temp = std::filesystem::temp_directory_path();
+    do
+        g_home = temp / ("quillora-test-" + std::to_string(random()));
+    while (!std::filesystem::create_directory(g_home));
+    const auto config = g_home / "AppData";
+    std::filesystem::create_directories(config);
+    _wputenv_s(L"USERPROFILE", g_home.c_str());
+    _wputenv_s(L"APPDATA", config.c_str());
+    return g_home;
+}
+#else
 std::filesystem::path isolateHome()
 {
     std::string pattern = (std::filesystem::temp_directory_path() / "quillora-test-XXXXXX").string();
@@ -27,6 +44,7 @@ std::filesystem::path isolateHome()
     setenv("XDG_STATE_HOME", state.c_str(), 1);
     return g_home;
 }
+#endif
 
 void removeTestHome()
 {

@@ -1,8 +1,8 @@
 // The checks of both settings dialogs, without any window.
 #include "settings/FilingRules.h"
 #include "settings/TRegistory.h"
-#include "settings/ui/PdfOutSetLogic.h"
-#include "settings/ui/ReadSetLogic.h"
+#include "settings/PdfOutSetLogic.h"
+#include "settings/ReadSetLogic.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The PDF output settings dialog driven through its real buttons.
 #include "settings/TRegistory.h"
 #include "settings/ui/FolderTree.h"
-#include "settings/ui/PdfOutSetLogic.h"
+#include "settings/PdfOutSetLogic.h"
 #include "settings/ui/ModalDriver.h"
 #include "settings/ui/TPdfOutSet.h"
 #include "support/test_env.h"

@@ -1,6 +1,6 @@
-#include "logs/TLog.h"
+#include "logs/ui/TLog.h"
 
-#include "logs/LogWindowFrame.h"
+#include "logs/ui/LogWindowFrame.h"
 #include "platform/Cp932.h"
 #include "settings/TRegistory.h"
 

@@ -1,4 +1,4 @@
-#include "settings/ui/PdfOutSetLogic.h"
+#include "settings/PdfOutSetLogic.h"
 
 #include "settings/TRegistory.h"
 #include "settings/ValueRules.h"

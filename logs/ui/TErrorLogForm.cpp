@@ -1,6 +1,6 @@
-#include "logs/TErrorLogForm.h"
+#include "logs/ui/TErrorLogForm.h"
 
-#include "logs/LogWindowFrame.h"
+#include "logs/ui/LogWindowFrame.h"
 
 TErrorLogForm::TErrorLogForm(quillora::ChartLog& log, QWidget* parent) : QDialog(parent), log_(log)
 {

@@ -1,4 +1,4 @@
-#include "logs/LogWindowPrompts.h"
+#include "logs/ui/LogWindowPrompts.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

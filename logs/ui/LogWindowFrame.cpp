@@ -1,4 +1,4 @@
-#include "logs/LogWindowFrame.h"
+#include "logs/ui/LogWindowFrame.h"
 
 #include <QStatusBar>
 #include <QTextCursor>

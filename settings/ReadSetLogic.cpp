@@ -1,4 +1,4 @@
-#include "settings/ui/ReadSetLogic.h"
+#include "settings/ReadSetLogic.h"
 
 #include "settings/FilingRules.h"
 #include "settings/TRegistory.h"

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "logs/ChartLog.h"
-#include "logs/LogWindowPrompts.h"
+#include "logs/ui/LogWindowPrompts.h"
 
 class QAction;
 class QLabel;

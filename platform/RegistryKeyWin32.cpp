@@ -1,0 +1,165 @@
+// The registry store on Windows: HKEY_CURRENT_USER through the wide-character registry API.
+#include "platform/RegistryKey.h"
+
+#include "platform/Cp932.h"
+
+#include <cstring>
+#include <windows.h>
+
+namespace quillora::platform {
+namespace {
+
+// Owns an open registry key.
+class KeyHandle {
+public:
+    KeyHandle() = default;
+    ~KeyHandle()
+    {
+        if (key_)
+            RegCloseKey(key_);
+    }
+    KeyHandle(const KeyHandle&) = delete;
+    KeyHandle& operator=(const KeyHandle&) = delete;
+    HKEY* out() { return &key_; }
+    HKEY get() const { return key_; }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+std::wstring utf8ToWide(std::string_view utf8)
+{
+    if (utf8.empty())
+        return {};
+    const int size = static_cast<int>(utf8.size());
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), n);
+    return wide;
+}
+
+std::string wideToUtf8(std::wstring_view wide)
+{
+    if (wide.empty())
+        return {};
+    const int size = static_cast<int>(wide.size());
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), n, nullptr, nullptr);
+    return utf8;
+}
+
+// "\Software\Vendor\Product" -> "Software\Vendor\Product" (empty levels dropped).
+std::wstring subKey(std::string_view keyPath)
+{
+    std::string path;
+    while (!keyPath.empty()) {
+        const std::size_t sep = keyPath.find('\\');
+        const std::string_view level = keyPath.substr(0, sep);
+        if (!level.empty())
+            path.append(path.empty() ? "" : "\\").append(level);
+        keyPath.remove_prefix(sep == std::string_view::npos ? keyPath.size() : sep + 1);
+    }
+    return utf8ToWide(path);
+}
+
+bool isText(RegType type)
+{
+    return type == RegType::Sz || type == RegType::ExpandSz || type == RegType::MultiSz;
+}
+
+// Registry data -> the value as the program keeps it (text in code page 932).
+RegValue fromRegistry(DWORD type, const std::vector<std::uint8_t>& data)
+{
+    RegValue value{static_cast<RegType>(type), data};
+    if (isText(value.type)) {
+        std::wstring wide(data.size() / sizeof(wchar_t), L'\0');
+        std::memcpy(wide.data(), data.data(), wide.size() * sizeof(wchar_t));
+        const std::string cp932 = toCp932(wideToUtf8(wide));
+        value.data.assign(cp932.begin(), cp932.end());
+    }
+    return value;
+}
+
+// The value as the program keeps it -> registry data (text in UTF-16).
+std::vector<std::uint8_t> toRegistry(const RegValue& value)
+{
+    if (!isText(value.type))
+        return value.data;
+    const std::u16string wide =
+        cp932ToUtf16(std::string_view(reinterpret_cast<const char*>(value.data.data()), value.data.size()));
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(wide.data());
+    return {bytes, bytes + wide.size() * sizeof(char16_t)};
+}
+
+std::vector<NamedRegValue> readValues(HKEY key)
+{
+    DWORD count = 0, maxName = 0, maxData = 0;
+    if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, &maxName,
+                         &maxData, nullptr, nullptr) != ERROR_SUCCESS)
+        return {};
+    std::vector<NamedRegValue> values;
+    std::wstring name(maxName + 1, L'\0');
+    std::vector<std::uint8_t> data(maxData);
+    for (DWORD i = 0; i < count; ++i) {
+        DWORD nameLength = maxName + 1, type = 0, dataSize = maxData;
+        if (RegEnumValueW(key, i, name.data(), &nameLength, nullptr, &type, data.data(), &dataSize) !=
+            ERROR_SUCCESS)
+            continue;
+        values.push_back({wideToUtf8(std::wstring_view(name.data(), nameLength)),
+                          fromRegistry(type, {data.begin(), data.begin() + dataSize})});
+    }
+    return values;
+}
+
+} // namespace
+
+std::filesystem::path RegistryKey::BackingFile(std::string_view) { return {}; }
+
+bool RegistryKey::Exists(std::string_view keyPath)
+{
+    const std::wstring path = subKey(keyPath);
+    KeyHandle key;
+    return !path.empty() && RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.out()) == ERROR_SUCCESS;
+}
+
+std::unique_ptr<RegistryKey> RegistryKey::Open(std::string_view keyPath, bool create)
+{
+    const std::wstring path = subKey(keyPath);
+    if (path.empty())
+        return nullptr;
+    KeyHandle key;
+    const LONG rc = create ? RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE,
+                                             nullptr, key.out(), nullptr)
+                           : RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.out());
+    if (rc != ERROR_SUCCESS)
+        return nullptr;
+    return std::unique_ptr<RegistryKey>(new RegistryKey({}, wideToUtf8(path), readValues(key.get())));
+}
+
+bool RegistryKey::Flush()
+{
+    if (!dirty_)
+        return true;
+    const auto failed = [this](LONG rc) {
+        flushError_ = std::error_code(static_cast<int>(rc), std::system_category());
+        return rc != ERROR_SUCCESS;
+    };
+    KeyHandle key;
+    if (failed(RegCreateKeyExW(HKEY_CURRENT_USER, utf8ToWide(keyName_).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                               key.out(), nullptr)))
+        return false;
+    for (const auto& [name, value] : values_) {
+        const auto data = toRegistry(value);
+        if (failed(RegSetValueExW(key.get(), utf8ToWide(name).c_str(), 0, static_cast<DWORD>(value.type),
+                                  data.data(), static_cast<DWORD>(data.size()))))
+            return false;
+    }
+    if (failed(RegFlushKey(key.get())))
+        return false;
+    flushError_.clear();
+    dirty_ = false;
+    return true;
+}
+
+} // namespace quillora::platform

@@ -1,0 +1,13 @@
+// Test main of the suites of the layers without Qt: isolated home, GoogleTest.
+#include "support/test_env.h"
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    quillora::test::isolateHome();
+    ::testing::InitGoogleTest(&argc, argv);
+    const int rc = RUN_ALL_TESTS();
+    quillora::test::removeTestHome();
+    return rc;
+}

@@ -32,7 +32,7 @@ build-test: deps
 	      -DQUILLORA_WERROR=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 
-test: build-test
+test: build-test format-check
 	cd $(TEST_DIR) && \
 	QT_QPA_PLATFORM=offscreen \
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=0 \

@@ -16,9 +16,9 @@ public:
     std::string L1Front, L2Front, L3Front, L4Front;
     std::string L1Back, L2Back, L3Back, L4Back;
 
-    void SetNumber(std::uint32_t n);             // Number := n modulo 100000000
-    std::string RelativePath() const;            // "\00\01\23\45" form, native separators
-    std::string FolderPath() const;              // base folder + relative path, collapsed
+    void SetNumber(std::uint32_t n);  // Number := n modulo 100000000
+    std::string RelativePath() const; // "\00\01\23\45" form, native separators
+    std::string FolderPath() const;   // base folder + relative path, collapsed
 
     // Whether the folder path lies below the base folder: the base folder is not empty and no
     // level text makes a "." or ".." component or names a drive.

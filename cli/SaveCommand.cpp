@@ -6,8 +6,8 @@
 #include "app/save/ChartSaver.h"
 #include "archive/TDirFile.h"
 #include "cli/ExitStatus.h"
-#include "cli/SettingsTable.h"
 #include "cli/SaveArguments.h"
+#include "cli/SettingsTable.h"
 #include "logs/ChartLog.h"
 #include "settings/TRegistory.h"
 
@@ -38,8 +38,8 @@ public:
         return save::DeleteChoice::Next;
     }
     bool ConfirmClearFolder(const std::string&) override { return true; }
-    void Started(int) override {}
-    void PageDone(int, const std::string&) override {}
+    void Started(int) override { }
+    void PageDone(int, const std::string&) override { }
 };
 
 int ExitFor(SaveStatus status)
@@ -92,8 +92,8 @@ int CollectPages(const SaveArguments& args, const TRegistory& settings, std::vec
         files = args.files;
         return CheckNamedFiles(files) ? kExitOk : kExitPageMissing;
     }
-    const auto plan = intake::PlanScannerFolderIntake(settings.ScannerDir, intake::FileTypesOf(settings),
-                                                      {}, true);
+    const auto plan =
+        intake::PlanScannerFolderIntake(settings.ScannerDir, intake::FileTypesOf(settings), {}, true);
     if (!plan.ok()) {
         std::cerr << plan.message << '\n';
         return kExitIntake;
@@ -103,7 +103,8 @@ int CollectPages(const SaveArguments& args, const TRegistory& settings, std::vec
     return kExitOk;
 }
 
-bool BuildRequest(const SaveArguments& args, const std::vector<std::string>& files, save::SaveRequest& request)
+bool BuildRequest(const SaveArguments& args, const std::vector<std::string>& files,
+                  save::SaveRequest& request)
 {
     request.patientText = args.patient;
     request.serialText = args.serial;
@@ -166,7 +167,8 @@ int RunSave(const std::vector<std::string>& words)
     LoadSettings(settings);
     std::vector<std::string> files;
     save::SaveRequest request;
-    if (const int status = CollectPages(parsed.arguments, settings, files, request.intakeFiles); status != kExitOk)
+    if (const int status = CollectPages(parsed.arguments, settings, files, request.intakeFiles);
+        status != kExitOk)
         return status;
     if (!BuildRequest(parsed.arguments, files, request))
         return kExitUsage;

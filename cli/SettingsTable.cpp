@@ -60,8 +60,7 @@ std::optional<double> ParseDouble(const std::string& value)
     return result;
 }
 
-template <class T>
-std::optional<T> Parse(const std::string& value)
+template <class T> std::optional<T> Parse(const std::string& value)
 {
     if constexpr (std::is_same_v<T, bool>)
         return ParseBool(value);

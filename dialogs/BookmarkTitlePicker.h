@@ -22,7 +22,7 @@ std::string bookmarkTitleFrom(std::string_view chosen);
 
 class BookmarkTitlePicker {
 public:
-    explicit BookmarkTitlePicker(TRegistory& settings) : settings_(settings) {}
+    explicit BookmarkTitlePicker(TRegistory& settings) : settings_(settings) { }
 
     // The presets Tag1 to Tag10, which the edit fields show when the picker opens.
     TagPresets presets() const;

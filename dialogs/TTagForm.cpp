@@ -3,8 +3,8 @@
 #include "settings/SettingsSchema.h"
 
 #include <QLineEdit>
-#include <QToolTip>
 #include <QPushButton>
+#include <QToolTip>
 
 namespace {
 
@@ -50,15 +50,9 @@ TTagForm::TTagForm(TRegistory& settings, QWidget* parent)
     }
 }
 
-QString TTagForm::ChosenTitle() const
-{
-    return QString::fromStdString(picker_.chosenTitle());
-}
+QString TTagForm::ChosenTitle() const { return QString::fromStdString(picker_.chosenTitle()); }
 
-QString TTagForm::PageTitle() const
-{
-    return QString::fromStdString(picker_.pageTitle());
-}
+QString TTagForm::PageTitle() const { return QString::fromStdString(picker_.pageTitle()); }
 
 void TTagForm::showEvent(QShowEvent* event)
 {

@@ -10,10 +10,7 @@
 namespace quillora::editor {
 namespace {
 
-QString fromCp932Line(std::string_view line)
-{
-    return QString::fromStdString(platform::fromCp932(line));
-}
+QString fromCp932Line(std::string_view line) { return QString::fromStdString(platform::fromCp932(line)); }
 
 std::filesystem::path toPath(const QString& fileName)
 {

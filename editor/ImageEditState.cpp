@@ -14,14 +14,10 @@ constexpr QRgb kWhite = 0xFFFFFFu;
 std::optional<Shape> shapeOf(Tool tool)
 {
     switch (tool) {
-    case Tool::Line:
-        return Shape::Line;
-    case Tool::Circle:
-        return Shape::Ellipse;
-    case Tool::Square:
-        return Shape::Rectangle;
-    default:
-        return std::nullopt;
+    case Tool::Line: return Shape::Line;
+    case Tool::Circle: return Shape::Ellipse;
+    case Tool::Square: return Shape::Rectangle;
+    default: return std::nullopt;
     }
 }
 
@@ -63,8 +59,9 @@ QRect ImageEditState::Press(QPoint point)
 {
     if (!HasImage())
         return {};
-    const QRect oldPreview = CurrentPreview() ? shapeBounds(CurrentPreview()->shape, StartPoint_, PreviousPoint_, PenWidth_)
-                                              : QRect();
+    const QRect oldPreview =
+        CurrentPreview() ? shapeBounds(CurrentPreview()->shape, StartPoint_, PreviousPoint_, PenWidth_)
+                         : QRect();
     TakeSnapshot();
     StartPoint_ = CurrentPoint_ = PreviousPoint_ = PenPosition_ = point;
     Drawing_ = true;
@@ -93,11 +90,13 @@ QRect ImageEditState::Release(QPoint point, const QString& text)
     if (!Drawing_)
         return {};
     CurrentPoint_ = point;
-    const QRect preview = CurrentPreview() ? shapeBounds(CurrentPreview()->shape, StartPoint_, PreviousPoint_, PenWidth_)
-                                           : QRect();
+    const QRect preview = CurrentPreview()
+                              ? shapeBounds(CurrentPreview()->shape, StartPoint_, PreviousPoint_, PenWidth_)
+                              : QRect();
     Drawing_ = false;
     if (const auto shape = shapeOf(Tool_))
-        return preview.united(drawShape(WorkBitmap_, *shape, StartPoint_, CurrentPoint_, PenColor_, PenWidth_));
+        return preview.united(
+            drawShape(WorkBitmap_, *shape, StartPoint_, CurrentPoint_, PenColor_, PenWidth_));
     if (Tool_ == Tool::Dropper && WorkBitmap_.valid(StartPoint_))
         PenColor_ = WorkBitmap_.pixel(StartPoint_) & 0xFFFFFFu;
     if (Tool_ == Tool::Text)
@@ -120,15 +119,9 @@ void ImageEditState::Rotate(Rotation rotation)
     UndoBitmap_ = WorkBitmap_; // the rotation makes a new image and leaves this one as it is
     CanUndo_ = true;
     switch (rotation) {
-    case Rotation::Left:
-        RotationUnit_.RotateLeft(WorkBitmap_);
-        break;
-    case Rotation::Right:
-        RotationUnit_.RotateRight(WorkBitmap_);
-        break;
-    case Rotation::Half:
-        RotationUnit_.Rotate180(WorkBitmap_);
-        break;
+    case Rotation::Left: RotationUnit_.RotateLeft(WorkBitmap_); break;
+    case Rotation::Right: RotationUnit_.RotateRight(WorkBitmap_); break;
+    case Rotation::Half: RotationUnit_.Rotate180(WorkBitmap_); break;
     }
     WorkBitmap_ = RotationUnit_.TakeRotated();
 }
@@ -137,14 +130,15 @@ void ImageEditState::Rotate(Rotation rotation)
 // buffer per stroke would cost its page faults at the start of every stroke.
 void ImageEditState::TakeSnapshot()
 {
-    const bool reusable = UndoBitmap_.isDetached() && UndoBitmap_.size() == WorkBitmap_.size()
-                          && UndoBitmap_.format() == WorkBitmap_.format()
-                          && UndoBitmap_.sizeInBytes() == WorkBitmap_.sizeInBytes();
+    const bool reusable = UndoBitmap_.isDetached() && UndoBitmap_.size() == WorkBitmap_.size() &&
+                          UndoBitmap_.format() == WorkBitmap_.format() &&
+                          UndoBitmap_.sizeInBytes() == WorkBitmap_.sizeInBytes();
     if (!reusable) {
         UndoBitmap_ = WorkBitmap_.copy();
         return;
     }
-    std::memcpy(UndoBitmap_.bits(), WorkBitmap_.constBits(), static_cast<std::size_t>(WorkBitmap_.sizeInBytes()));
+    std::memcpy(UndoBitmap_.bits(), WorkBitmap_.constBits(),
+                static_cast<std::size_t>(WorkBitmap_.sizeInBytes()));
 }
 
 QRgb ImageEditState::StrokeColor() const { return Tool_ == Tool::Eraser ? kWhite : PenColor_; }

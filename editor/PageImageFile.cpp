@@ -22,11 +22,11 @@ bool isGreyFormat(QImage::Format format)
 
 bool isPaletteFormat(QImage::Format format)
 {
-    return format == QImage::Format_Mono || format == QImage::Format_MonoLSB || format == QImage::Format_Indexed8;
+    return format == QImage::Format_Mono || format == QImage::Format_MonoLSB ||
+           format == QImage::Format_Indexed8;
 }
 
-template <typename Keep>
-bool everyPixel(const QImage& work, Keep keep)
+template <typename Keep> bool everyPixel(const QImage& work, Keep keep)
 {
     for (int y = 0; y < work.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(work.constScanLine(y));
@@ -76,7 +76,9 @@ QImage toFileFormat(const PageImage& page, const QImage& work)
         for (QRgb& entry : table)
             entry |= 0xFF000000u;
         std::sort(table.begin(), table.end());
-        const auto inTable = [&table](QRgb p) { return std::binary_search(table.begin(), table.end(), p | 0xFF000000u); };
+        const auto inTable = [&table](QRgb p) {
+            return std::binary_search(table.begin(), table.end(), p | 0xFF000000u);
+        };
         if (everyPixel(work, inTable))
             return work.convertToFormat(page.fileFormat, page.colorTable, Qt::ThresholdDither);
     }

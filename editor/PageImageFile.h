@@ -11,10 +11,10 @@
 namespace quillora::editor {
 
 struct PageImage {
-    QImage work;                  // 32-bit working copy; null when the read failed
+    QImage work; // 32-bit working copy; null when the read failed
     QImage::Format fileFormat = QImage::Format_Invalid;
-    QVector<QRgb> colorTable;     // of a palette or bilevel file
-    QString error;                // why the read failed (empty when it worked)
+    QVector<QRgb> colorTable; // of a palette or bilevel file
+    QString error;            // why the read failed (empty when it worked)
 };
 
 enum class SaveOutcome { Saved, WriteProtected, Failed };

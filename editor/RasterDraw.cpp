@@ -71,15 +71,9 @@ void strokeShape(QPainter& painter, Shape shape, QPoint a, QPoint b)
     // QPainter strokes a box of w x h over w + 1 pixels; the outline keeps to the box.
     const QRect box = boxBetween(a, b).adjusted(0, 0, -1, -1);
     switch (shape) {
-    case Shape::Line:
-        painter.drawLine(a, b);
-        break;
-    case Shape::Ellipse:
-        painter.drawEllipse(box);
-        break;
-    case Shape::Rectangle:
-        painter.drawRect(box);
-        break;
+    case Shape::Line: painter.drawLine(a, b); break;
+    case Shape::Ellipse: painter.drawEllipse(box); break;
+    case Shape::Rectangle: painter.drawRect(box); break;
     }
 }
 
@@ -92,7 +86,8 @@ QRect drawShape(QImage& image, Shape shape, QPoint a, QPoint b, QRgb color, int 
         thinLine(image, a, b, color);
     } else {
         QPainter painter(&image);
-        painter.setPen(QPen(QColor::fromRgb(color), std::max(width, 1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(
+            QPen(QColor::fromRgb(color), std::max(width, 1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         strokeShape(painter, shape, a, b);
     }
     return shapeBounds(shape, a, b, width);

@@ -8,8 +8,7 @@ struct Target {
 };
 
 // Where the pixel at column j, row i of a W x H source goes.
-template <typename Mapping>
-void forEachPixel(const QImage& source, QImage& rotated, Mapping target)
+template <typename Mapping> void forEachPixel(const QImage& source, QImage& rotated, Mapping target)
 {
     const int w = source.width();
     const int h = source.height();
@@ -61,7 +60,9 @@ void TImageUnit::Rotate(const QImage& input, Turn turn)
             forEachPixel(Source_, Rotated_, [](int j, int i, int, int h) { return Target{h - 1 - i, j}; });
             break;
         case Turn::Half:
-            forEachPixel(Source_, Rotated_, [](int j, int i, int w, int h) { return Target{w - 1 - j, h - 1 - i}; });
+            forEachPixel(Source_, Rotated_, [](int j, int i, int w, int h) {
+                return Target{w - 1 - j, h - 1 - i};
+            });
             break;
         }
     }

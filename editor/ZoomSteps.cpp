@@ -20,7 +20,8 @@ QPoint toImagePoint(QPoint viewPoint, int zoomIndex)
 QSize zoomedSize(QSize imageSize, int zoomIndex)
 {
     const double z = zoomFactor(zoomIndex);
-    return {static_cast<int>(std::trunc(imageSize.width() * z)), static_cast<int>(std::trunc(imageSize.height() * z))};
+    return {static_cast<int>(std::trunc(imageSize.width() * z)),
+            static_cast<int>(std::trunc(imageSize.height() * z))};
 }
 
 QRect toViewRect(const QRect& imageRect, int zoomIndex)

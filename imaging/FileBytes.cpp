@@ -32,8 +32,8 @@ std::vector<std::uint8_t> readFileBytes(const QString& fileName, const char* for
     if (ec)
         fail(ImageError::Kind::Open, ec.message());
     if (size > kMaxFileBytes)
-        fail(ImageError::Kind::Bounds, "file of " + std::to_string(size) + " bytes, larger than "
-                                           + std::to_string(kMaxFileBytes) + " bytes");
+        fail(ImageError::Kind::Bounds, "file of " + std::to_string(size) + " bytes, larger than " +
+                                           std::to_string(kMaxFileBytes) + " bytes");
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
     file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
     if (file.bad())
@@ -47,7 +47,8 @@ void writeFileBytes(const QString& fileName, const std::vector<std::uint8_t>& by
 {
     QSaveFile file(fileName);
     const auto fail = [&] {
-        throw ImageError(ImageError::Kind::Create, fileName.toStdString(), format, file.errorString().toStdString());
+        throw ImageError(ImageError::Kind::Create, fileName.toStdString(), format,
+                         file.errorString().toStdString());
     };
     if (!file.open(QIODevice::WriteOnly))
         fail();

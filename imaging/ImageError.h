@@ -9,12 +9,12 @@ namespace quillora::imaging {
 class ImageError : public std::runtime_error {
 public:
     enum class Kind {
-        Open,    // the file cannot be opened for reading
-        Create,  // the file cannot be created, written or replaced
-        Decode,  // the data is not a readable image of the format (truncated, corrupt, unsupported)
-        Bounds,  // the image is larger than the library accepts
-        Encode,  // the image cannot be encoded (empty image, codec failure)
-        Scan,    // the scanner reported an error (file() is the device, detail() SANE's status text)
+        Open,      // the file cannot be opened for reading
+        Create,    // the file cannot be created, written or replaced
+        Decode,    // the data is not a readable image of the format (truncated, corrupt, unsupported)
+        Bounds,    // the image is larger than the library accepts
+        Encode,    // the image cannot be encoded (empty image, codec failure)
+        Scan,      // the scanner reported an error (file() is the device, detail() SANE's status text)
         Cancelled, // the scan was cancelled at the scanner
     };
 

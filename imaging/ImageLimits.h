@@ -34,9 +34,8 @@ inline std::string boundsDetail(std::int64_t width, std::int64_t height, std::in
                              static_cast<double>(bytesPerPixel) / (1 << 20);
     return std::to_string(width) + " x " + std::to_string(height) + " pixels (" +
            std::to_string(static_cast<long long>(std::min(megabytes, 9.0e15))) +
-           " MB), more than an image may take (" +
-           std::to_string(kMaxDecodedBytes >> 20) + " MB, at most " + std::to_string(kMaxImageSide) +
-           " pixels a side)";
+           " MB), more than an image may take (" + std::to_string(kMaxDecodedBytes >> 20) + " MB, at most " +
+           std::to_string(kMaxImageSide) + " pixels a side)";
 }
 
 } // namespace quillora::imaging

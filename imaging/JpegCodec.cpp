@@ -35,7 +35,8 @@ class JpegReader {
 public:
     JpegReader(std::span<const std::uint8_t> data, const QString& fileName) : fileName_(fileName)
     {
-        if (!jpeglib::openAndReadHeader(d_, data.data(), data.size(), static_cast<long>(kMaxDecoderBufferBytes)))
+        if (!jpeglib::openAndReadHeader(d_, data.data(), data.size(),
+                                        static_cast<long>(kMaxDecoderBufferBytes)))
             failDecode(fileName_, d_.error.message);
         const bool grey = d_.info.jpeg_color_space == JCS_GRAYSCALE;
         if (!withinImageBounds(d_.info.image_width, d_.info.image_height, grey ? 1 : 4))
@@ -97,10 +98,11 @@ private:
             bytes += mcuCols * comp.h_samp_factor * mcuRows * comp.v_samp_factor * DCTSIZE2 * 2;
         }
         if (bytes > kMaxDecoderBufferBytes)
-            throw ImageError(ImageError::Kind::Bounds, fileName_.toStdString(), kFormat,
-                             std::to_string(d_.info.image_width) + " x " + std::to_string(d_.info.image_height) +
-                                 " pixels, progressive: its coefficients need " + std::to_string(bytes >> 20) +
-                                 " MB, more than " + std::to_string(kMaxDecoderBufferBytes >> 20) + " MB");
+            throw ImageError(
+                ImageError::Kind::Bounds, fileName_.toStdString(), kFormat,
+                std::to_string(d_.info.image_width) + " x " + std::to_string(d_.info.image_height) +
+                    " pixels, progressive: its coefficients need " + std::to_string(bytes >> 20) +
+                    " MB, more than " + std::to_string(kMaxDecoderBufferBytes >> 20) + " MB");
     }
 
     bool grey() const { return d_.info.out_color_space == JCS_GRAYSCALE; }
@@ -213,12 +215,13 @@ ScaledJpeg readJpegScaled(const QString& fileName, int minWidth, int minHeight)
     return decodeJpegScaled(readFileBytes(fileName, kFormat), fileName, minWidth, minHeight);
 }
 
-std::vector<std::uint8_t> encodeJpeg(const QImage& image, int quality, bool forceBaseline, const QString& fileName)
+std::vector<std::uint8_t> encodeJpeg(const QImage& image, int quality, bool forceBaseline,
+                                     const QString& fileName)
 {
     if (image.isNull())
         throw ImageError(ImageError::Kind::Encode, fileName.toStdString(), kFormat, "no image");
-    const QImage pixels = image.format() == QImage::Format_Grayscale8 ? image
-                                                                        : image.convertToFormat(QImage::Format_RGB888);
+    const QImage pixels =
+        image.format() == QImage::Format_Grayscale8 ? image : image.convertToFormat(QImage::Format_RGB888);
     jpeglib::Compressor compressor;
     const jpeglib::EncodeSource source{pixels.constBits(),
                                        static_cast<std::size_t>(pixels.bytesPerLine()),

@@ -63,7 +63,7 @@ struct EncodeSource {
     std::size_t stride;         // bytes from one row to the next
     JDIMENSION width;
     JDIMENSION height;
-    int components;             // 3 (RGB) or 1 (greyscale)
+    int components; // 3 (RGB) or 1 (greyscale)
     int quality;
     bool forceBaseline;
 };

@@ -14,14 +14,27 @@ std::size_t validSequence(const std::string& bytes, std::size_t at)
         return 1;
     std::size_t length = 0;
     unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-    else if (lead == 0xE0) { length = 3; low = 0xA0; }
-    else if (lead == 0xED) { length = 3; high = 0x9F; } // no encoded surrogates
-    else if (lead >= 0xE1 && lead <= 0xEF) length = 3;
-    else if (lead == 0xF0) { length = 4; low = 0x90; }
-    else if (lead >= 0xF1 && lead <= 0xF3) length = 4;
-    else if (lead == 0xF4) { length = 4; high = 0x8F; }
-    else return 0;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead == 0xE0) {
+        length = 3;
+        low = 0xA0;
+    } else if (lead == 0xED) {
+        length = 3;
+        high = 0x9F;
+    } // no encoded surrogates
+    else if (lead >= 0xE1 && lead <= 0xEF)
+        length = 3;
+    else if (lead == 0xF0) {
+        length = 4;
+        low = 0x90;
+    } else if (lead >= 0xF1 && lead <= 0xF3)
+        length = 4;
+    else if (lead == 0xF4) {
+        length = 4;
+        high = 0x8F;
+    } else
+        return 0;
     if (at + length > bytes.size() || byte(at + 1) < low || byte(at + 1) > high)
         return 0;
     for (std::size_t i = 2; i < length; ++i)

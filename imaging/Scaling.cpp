@@ -48,7 +48,8 @@ void setBit(uchar* row, int x, bool value)
 
 QImage scaleBilevel(const QImage& input, int width, int height)
 {
-    const QImage source = input.format() == QImage::Format_Mono ? input : input.convertToFormat(QImage::Format_Mono);
+    const QImage source =
+        input.format() == QImage::Format_Mono ? input : input.convertToFormat(QImage::Format_Mono);
     const bool blackBit = source.colorCount() >= 2 ? qGray(source.color(1)) <= qGray(source.color(0)) : true;
     QImage result(width, height, QImage::Format_Mono);
     result.setColorTable(source.colorTable());
@@ -59,7 +60,8 @@ QImage scaleBilevel(const QImage& input, int width, int height)
     std::vector<char> blackColumn(static_cast<std::size_t>(source.width()));
     for (int y = 0; y < height; ++y) {
         std::fill(blackColumn.begin(), blackColumn.end(), 0);
-        for (int sy = rows[static_cast<std::size_t>(y)].begin; sy < rows[static_cast<std::size_t>(y)].end; ++sy) {
+        for (int sy = rows[static_cast<std::size_t>(y)].begin; sy < rows[static_cast<std::size_t>(y)].end;
+             ++sy) {
             const uchar* line = source.constScanLine(sy);
             for (int sx = 0; sx < source.width(); ++sx)
                 blackColumn[static_cast<std::size_t>(sx)] |= bitAt(line, sx) == blackBit;
@@ -116,7 +118,8 @@ QSize fitInside(QSize source, QSize area)
     const float scale = rw > rh ? static_cast<float>(static_cast<double>(area.width()) / w)
                                 : static_cast<float>(static_cast<double>(area.height()) / h);
     // The product of an int and a float is exact in double; truncation is toward zero.
-    return {static_cast<int>(w * static_cast<double>(scale)), static_cast<int>(h * static_cast<double>(scale))};
+    return {static_cast<int>(w * static_cast<double>(scale)),
+            static_cast<int>(h * static_cast<double>(scale))};
 }
 
 QRect thumbnailRect(QSize source, int side, bool stretch)

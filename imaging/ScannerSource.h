@@ -8,10 +8,10 @@
 namespace quillora::imaging {
 
 struct ScannerSource {
-    std::string name;   // the device name that opens it, e.g. "test:0"
+    std::string name; // the device name that opens it, e.g. "test:0"
     std::string vendor;
     std::string model;
-    std::string type;   // "flatbed scanner", "virtual device", ...
+    std::string type; // "flatbed scanner", "virtual device", ...
 };
 
 // Implemented by the source-selection window; tests supply their own.

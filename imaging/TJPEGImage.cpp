@@ -12,7 +12,4 @@ void TJPEGImage::Assign(const QImage& bitmap)
     data_.clear();
 }
 
-void TJPEGImage::Compress()
-{
-    data_ = quillora::imaging::encodeJpeg(bitmap_, quality_, true);
-}
+void TJPEGImage::Compress() { data_ = quillora::imaging::encodeJpeg(bitmap_, quality_, true); }

@@ -158,7 +158,8 @@ void writePage(TIFF* tiff, const QImage& source, int index, int count, TiffCompr
     const QImage page = preparePage(tiff, source, compression);
     if (count > 1) {
         TIFFSetField(tiff, TIFFTAG_SUBFILETYPE, FILETYPE_PAGE);
-        TIFFSetField(tiff, TIFFTAG_PAGENUMBER, static_cast<std::uint16_t>(index), static_cast<std::uint16_t>(count));
+        TIFFSetField(tiff, TIFFTAG_PAGENUMBER, static_cast<std::uint16_t>(index),
+                     static_cast<std::uint16_t>(count));
     }
     const auto rowBytes = static_cast<std::size_t>(TIFFScanlineSize(tiff));
     std::vector<std::uint8_t> row(rowBytes); // libtiff may encode in place: never hand it our pixels

@@ -63,7 +63,7 @@ toff_t sizeProc(thandle_t handle) { return sizeOf(fileOf(handle)); }
 
 int mapProc(thandle_t, void**, toff_t*) { return 0; }
 
-void unmapProc(thandle_t, void*, toff_t) {}
+void unmapProc(thandle_t, void*, toff_t) { }
 
 int collectError(TIFF*, void* userData, const char* module, const char* format, va_list args)
 {

@@ -6,8 +6,8 @@
 
 namespace quillora::inquiry {
 
-ChartLookupResult LookUpChartFolder(std::string_view patientNumberText,
-                                    const TRegistory& settings, TDirFile& dirFile)
+ChartLookupResult LookUpChartFolder(std::string_view patientNumberText, const TRegistory& settings,
+                                    TDirFile& dirFile)
 {
     const auto patient = settings::ParsePatientNumber(patientNumberText);
     if (!patient)

@@ -17,7 +17,7 @@ struct ChartLookupResult {
     std::string Folder; // the patient's folder when found
 };
 
-ChartLookupResult LookUpChartFolder(std::string_view patientNumberText,
-                                    const TRegistory& settings, TDirFile& dirFile);
+ChartLookupResult LookUpChartFolder(std::string_view patientNumberText, const TRegistory& settings,
+                                    TDirFile& dirFile);
 
 } // namespace quillora::inquiry

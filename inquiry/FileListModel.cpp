@@ -1,8 +1,8 @@
 #include "inquiry/FileListModel.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QDateTime>
 #include <QFileSystemModel>
 #include <QLocale>
 
@@ -20,7 +20,7 @@ QString SizeText(qint64 bytes)
 
 } // namespace
 
-FileListModel::FileListModel(QObject* parent) : QIdentityProxyModel(parent) {}
+FileListModel::FileListModel(QObject* parent) : QIdentityProxyModel(parent) { }
 
 QModelIndex FileListModel::List(const QString& folder)
 {
@@ -73,16 +73,13 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
         return QIdentityProxyModel::data(index, role);
     const QModelIndex source = mapToSource(index);
     switch (index.column()) {
-    case SizeColumn:
-        return files_->isDir(source) ? QString() : SizeText(files_->size(source));
+    case SizeColumn: return files_->isDir(source) ? QString() : SizeText(files_->size(source));
     case TypeColumn:
         if (files_->isDir(source))
             return QStringLiteral("フォルダー");
         break;
-    case DateColumn:
-        return files_->lastModified(source).toString("yyyy/MM/dd HH:mm");
-    default:
-        break;
+    case DateColumn: return files_->lastModified(source).toString("yyyy/MM/dd HH:mm");
+    default: break;
     }
     return QIdentityProxyModel::data(index, role);
 }

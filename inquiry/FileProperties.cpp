@@ -20,8 +20,8 @@ QString PropertiesText(const QFileInfo& info)
 {
     QStringList lines;
     lines << QStringLiteral("名前: %1").arg(info.fileName());
-    lines << QStringLiteral("種類: %1").arg(info.isDir() ? QStringLiteral("フォルダー")
-                                                          : QStringLiteral("ファイル"));
+    lines << QStringLiteral("種類: %1")
+                 .arg(info.isDir() ? QStringLiteral("フォルダー") : QStringLiteral("ファイル"));
     if (!info.isDir())
         lines << QStringLiteral("サイズ: %1 バイト").arg(QLocale::c().toString(info.size()));
     if (info.birthTime().isValid())

@@ -43,8 +43,8 @@ ShellListView::ShellListView(QWidget* parent)
     details_->setSortingEnabled(true);
     details_->sortByColumn(0, Qt::AscendingOrder);
     details_->header()->setSectionResizeMode(QHeaderView::Interactive);
-    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(icons_),
-                                    static_cast<QAbstractItemView*>(details_)})
+    for (QAbstractItemView* view :
+         {static_cast<QAbstractItemView*>(icons_), static_cast<QAbstractItemView*>(details_)})
         PrepareView(view);
     addWidget(icons_);
     addWidget(details_);
@@ -106,8 +106,7 @@ void ShellListView::SetViewStyle(ViewStyle style)
     icons_->setWrapping(true);
     icons_->setResizeMode(QListView::Adjust);
     icons_->setIconSize(large ? QSize(32, 32) : QSize(16, 16));
-    icons_->setGridSize(large ? QSize(96, 72)
-                              : style == ViewStyle::SmallIcons ? QSize(160, 22) : QSize());
+    icons_->setGridSize(large ? QSize(96, 72) : style == ViewStyle::SmallIcons ? QSize(160, 22) : QSize());
     icons_->setWordWrap(large);
     setCurrentWidget(icons_);
 }
@@ -162,8 +161,7 @@ QStringList ShellListView::ItemNames() const
 bool ShellListView::eventFilter(QObject* watched, QEvent* event)
 {
     auto* view = qobject_cast<QAbstractItemView*>(watched);
-    if (view && event->type() == QEvent::KeyPress &&
-        HandleKey(view, static_cast<const QKeyEvent&>(*event)))
+    if (view && event->type() == QEvent::KeyPress && HandleKey(view, static_cast<const QKeyEvent&>(*event)))
         return true;
     return QStackedWidget::eventFilter(watched, event);
 }

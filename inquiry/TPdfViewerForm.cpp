@@ -14,8 +14,7 @@ TPdfViewerForm::TPdfViewerForm(TDirFile& dirFile, const TRegistory& settings,
     : QDialog(parent), dirFile_(dirFile), settings_(settings), chartList_(chartList)
 {
     setWindowTitle("カルテ照会");
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     Label1 = new QLabel("患者番号", this);
     Label1->setObjectName("Label1");
     PidNo = new QLineEdit(this);

@@ -35,7 +35,6 @@ public:
     QStatusBar* StatusBar1;
 
 private:
-    QToolButton* AddStyleButton(const char* name, const QString& tip,
-                                quillora::inquiry::ViewStyle style);
+    QToolButton* AddStyleButton(const char* name, const QString& tip, quillora::inquiry::ViewStyle style);
     void ShowContextMenu(const QModelIndex& index, const QPoint& globalPos);
 };

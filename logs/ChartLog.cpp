@@ -28,10 +28,7 @@ void ChartLog::addLine(std::string_view text)
         lines_.push_back(std::move(part));
 }
 
-void ChartLog::setText(std::string_view text)
-{
-    lines_ = splitLines(text);
-}
+void ChartLog::setText(std::string_view text) { lines_ = splitLines(text); }
 
 std::string ChartLog::text() const
 {

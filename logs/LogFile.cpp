@@ -46,8 +46,7 @@ FileHandle openExistingForAppend(const std::filesystem::path& path, int& error)
 
 } // namespace
 
-LogFileOutcome appendLinesToFile(const std::filesystem::path& path,
-                                 const std::vector<std::string>& lines)
+LogFileOutcome appendLinesToFile(const std::filesystem::path& path, const std::vector<std::string>& lines)
 {
     int error = 0;
     FileHandle file = openExistingForAppend(path, error);

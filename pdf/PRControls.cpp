@@ -21,7 +21,7 @@ TPRControl::~TPRControl()
         child->parent_ = nullptr;
 }
 
-void TPRControl::CheckParent(const TPRControl&) const {}
+void TPRControl::CheckParent(const TPRControl&) const { }
 
 void TPRControl::DetachChild(TPRControl* child)
 {
@@ -100,11 +100,8 @@ void TPRControl::Realign()
                 area.Right -= child->width_;
                 child->ApplyBounds(area.Right, area.Top, child->width_, areaHeight);
                 break;
-            case alClient:
-                child->ApplyBounds(area.Left, area.Top, areaWidth, areaHeight);
-                break;
-            case alNone:
-                break;
+            case alClient: child->ApplyBounds(area.Left, area.Top, areaWidth, areaHeight); break;
+            case alNone: break;
             }
         }
     }
@@ -120,12 +117,9 @@ TPRPage* TPRControl::GetPage() const
 
 // ---- TPRPanel
 
-TPRPanel::TPRPanel(std::string name) : TPRControl(std::move(name), 185, 100) {}
+TPRPanel::TPRPanel(std::string name) : TPRControl(std::move(name), 185, 100) { }
 
-void TPRPanel::PrintTo(TPRCanvas& canvas, const TPRRect& rect)
-{
-    PrintChildren(canvas, rect);
-}
+void TPRPanel::PrintTo(TPRCanvas& canvas, const TPRRect& rect) { PrintChildren(canvas, rect); }
 
 void TPRPanel::PrintChildren(TPRCanvas& canvas, const TPRRect& rect)
 {
@@ -170,7 +164,7 @@ void TPRItem::CheckParent(const TPRControl& parent) const
         throw EPdfError("this component must set on TPRPanel");
 }
 
-void TPRItem::PrintTo(TPRCanvas&, const TPRRect&) {}
+void TPRItem::PrintTo(TPRCanvas&, const TPRRect&) { }
 
 TPRPage& TPRItem::RequirePage() const
 {
@@ -182,7 +176,8 @@ TPRPage& TPRItem::RequirePage() const
 
 // ---- TPRPage
 
-TPRPage::TPRPage(std::string name) : TPRControl(std::move(name), 596, 842), privateDoc_(std::make_unique<TPdfDoc>())
+TPRPage::TPRPage(std::string name)
+    : TPRControl(std::move(name), 596, 842), privateDoc_(std::make_unique<TPdfDoc>())
 {
     privateDoc_->OpenVirtualCanvas();
 }

@@ -99,7 +99,7 @@ class TPRLayoutPanel final : public TPRPanel {
 public:
     using PrintEvent = std::function<void(TPRLayoutPanel& sender, TPRCanvas& canvas, TPRRect& rect)>;
 
-    explicit TPRLayoutPanel(std::string name = {}) : TPRPanel(std::move(name)) {}
+    explicit TPRLayoutPanel(std::string name = {}) : TPRPanel(std::move(name)) { }
     const char* ClassName() const override { return "TPRLayoutPanel"; }
     // BeforePrint may change the rectangle its children print in (a copy of the panel's).
     PrintEvent BeforePrint;
@@ -113,7 +113,7 @@ protected:
 // A component that leaves marks on a page; it may sit only on nothing or a panel.
 class TPRItem : public TPRControl {
 public:
-    explicit TPRItem(std::string name = {}) : TPRControl(std::move(name), 100, 30) {}
+    explicit TPRItem(std::string name = {}) : TPRControl(std::move(name), 100, 30) { }
     const char* ClassName() const override { return "TPRItem"; }
     bool Printable() const { return printable_; }
     void SetPrintable(bool value) { printable_ = value; }

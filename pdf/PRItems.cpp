@@ -3,8 +3,8 @@
 #include "pdf/PdfCanvas.h"
 #include "pdf/PdfDoc.h"
 #include "pdf/PdfExceptions.h"
-#include "pdf/PdfImages.h"
 #include "pdf/PdfFormat.h"
+#include "pdf/PdfImages.h"
 
 namespace {
 
@@ -68,8 +68,9 @@ void TPRImage::Draw(TPRCanvas& canvas, const TPRRect& rect, const std::string& n
     if (Stretch) {
         canvas.PdfCanvas->DrawXObject(left, pageHeight - rect.Bottom, Width(), Height(), name);
     } else {
-        canvas.PdfCanvas->DrawXObjectEx(left, pageHeight - rect.Top - pictureHeight, pictureWidth, pictureHeight,
-                                        left, pageHeight - rect.Top - Height(), Width(), Height(), name);
+        canvas.PdfCanvas->DrawXObjectEx(left, pageHeight - rect.Top - pictureHeight, pictureWidth,
+                                        pictureHeight, left, pageHeight - rect.Top - Height(), Width(),
+                                        Height(), name);
     }
 }
 
@@ -130,8 +131,8 @@ void TPRAnnotation::PrintTo(TPRCanvas& canvas, const TPRRect& rect)
     if (!Printable())
         return;
     const float clientHeight = static_cast<float>(RequirePage().Height());
-    const TPdfBox box{static_cast<float>(rect.Left), clientHeight - rect.Bottom, static_cast<float>(rect.Right),
-                      clientHeight - rect.Top};
+    const TPdfBox box{static_cast<float>(rect.Left), clientHeight - rect.Bottom,
+                      static_cast<float>(rect.Right), clientHeight - rect.Top};
     TPdfDictionary& annotation = canvas.PdfCanvas->GetDoc().AddAnotation(asTextNotes, box);
     annotation.Put("Contents", std::make_unique<TPdfText>(ContentsText()));
     annotation.Put("S", std::make_unique<TPdfText>(Caption));

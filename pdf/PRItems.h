@@ -51,7 +51,7 @@ private:
 // An image item holding a JPEG picture; the JPEG bytes go into the PDF unchanged.
 class TPRJpegImage final : public TPRImage {
 public:
-    explicit TPRJpegImage(std::string name = {}) : TPRImage(std::move(name)) {}
+    explicit TPRJpegImage(std::string name = {}) : TPRImage(std::move(name)) { }
     const char* ClassName() const override { return "TPRJpegImage"; }
     // Accepts an empty picture or a JPEG picture; anything else fails with
     // "only jpeg image is allowed.".
@@ -62,7 +62,7 @@ public:
 // A text annotation ("Text" subtype) at the item's rectangle.
 class TPRAnnotation final : public TPRItem {
 public:
-    explicit TPRAnnotation(std::string name = {}) : TPRItem(std::move(name)) {}
+    explicit TPRAnnotation(std::string name = {}) : TPRItem(std::move(name)) { }
     const char* ClassName() const override { return "TPRAnnotation"; }
 
     // Code page 932 bytes.

@@ -7,7 +7,7 @@
 
 class TPRDestination {
 public:
-    explicit TPRDestination(TPdfDestination& target) : target_(target) {}
+    explicit TPRDestination(TPdfDestination& target) : target_(target) { }
     TPdfDestination& Target() const { return target_; }
 
     void SetKind(TPdfDestinationType kind) { target_.Kind = kind; }
@@ -24,7 +24,7 @@ private:
 
 class TPROutlineEntry {
 public:
-    explicit TPROutlineEntry(TPdfOutlineEntry& target) : target_(target) {}
+    explicit TPROutlineEntry(TPdfOutlineEntry& target) : target_(target) { }
     virtual ~TPROutlineEntry() = default;
     TPdfOutlineEntry& Target() const { return target_; }
 

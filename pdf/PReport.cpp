@@ -10,10 +10,7 @@ TPReport::TPReport(std::shared_ptr<const TPdfClock> clock)
 {
 }
 
-TPReport::~TPReport()
-{
-    DiscardDocument();
-}
+TPReport::~TPReport() { DiscardDocument(); }
 
 void TPReport::CheckIdle(const char* operation) const
 {
@@ -22,7 +19,10 @@ void TPReport::CheckIdle(const char* operation) const
 }
 
 void TPReport::SetAuthor(std::string value) { AssignWhileIdle(author_, std::move(value), "SetAuthor"); }
-void TPReport::SetCreationDate(const TPdfDateTime& value) { AssignWhileIdle(creationDate_, value, "SetCreationDate"); }
+void TPReport::SetCreationDate(const TPdfDateTime& value)
+{
+    AssignWhileIdle(creationDate_, value, "SetCreationDate");
+}
 void TPReport::SetCreator(std::string value) { AssignWhileIdle(creator_, std::move(value), "SetCreator"); }
 void TPReport::SetKeywords(std::string value) { AssignWhileIdle(keywords_, std::move(value), "SetKeyWords"); }
 void TPReport::SetModDate(const TPdfDateTime& value) { AssignWhileIdle(modDate_, value, "SetModDate"); }
@@ -34,7 +34,8 @@ void TPReport::SetUseOutlines(bool value) { AssignWhileIdle(useOutlines_, value,
 
 void TPReport::SetNonFullScreenPageMode(TPdfPageMode value)
 {
-    AssignWhileIdle(nonFullScreenPageMode_, value == pmFullScreen ? pmUseNone : value, "SetNonFullScreenPageMode");
+    AssignWhileIdle(nonFullScreenPageMode_, value == pmFullScreen ? pmUseNone : value,
+                    "SetNonFullScreenPageMode");
 }
 
 void TPReport::SetViewerPreference(const TPdfViewerPreferences& value)
@@ -101,10 +102,7 @@ void TPReport::FinishDocument(TPdfOutputStream& stream)
     CloseDocument();
 }
 
-void TPReport::DiscardDocument()
-{
-    CloseDocument();
-}
+void TPReport::DiscardDocument() { CloseDocument(); }
 
 void TPReport::CloseDocument()
 {

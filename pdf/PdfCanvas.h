@@ -38,7 +38,7 @@ private:
 
 class TPdfCanvas {
 public:
-    explicit TPdfCanvas(TPdfDoc* doc) : doc_(doc) {}
+    explicit TPdfCanvas(TPdfDoc* doc) : doc_(doc) { }
 
     // Leaves the current page (saving its text state in it) and makes `page` current,
     // restoring its saved state or selecting the default font.
@@ -61,8 +61,8 @@ public:
 
     void SetFont(std::string_view name, float size);
     void DrawXObject(float x, float y, float width, float height, std::string_view name);
-    void DrawXObjectEx(float x, float y, float width, float height, float clipX, float clipY,
-                       float clipWidth, float clipHeight, std::string_view name);
+    void DrawXObjectEx(float x, float y, float width, float height, float clipX, float clipY, float clipWidth,
+                       float clipHeight, std::string_view name);
 
     // Operator emitters: one line each, ending with LF.
     void SaveState();

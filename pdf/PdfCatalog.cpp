@@ -5,23 +5,17 @@
 
 const char* const PageLayoutNames[4] = {"SinglePage", "OneColumn", "TwoColumnLeft", "TwoColumnRight"};
 const char* const PageModeNames[4] = {"UseNone", "UseOutlines", "UseThumbs", "FullScreen"};
-const char* const ViewerPreferenceNames[5] = {"HideToolbar", "HideMenubar", "HideWindowUI",
-                                              "FitWindow", "CenterWindow"};
+const char* const ViewerPreferenceNames[5] = {"HideToolbar", "HideMenubar", "HideWindowUI", "FitWindow",
+                                              "CenterWindow"};
 
 void TPdfInfo::PutText(std::string_view key, std::string value)
 {
     Data()->Put(key, std::make_unique<TPdfText>(std::move(value)));
 }
 
-void TPdfInfo::SetCreationDate(const TPdfDateTime& value)
-{
-    PutText("CreationDate", PdfDateString(value));
-}
+void TPdfInfo::SetCreationDate(const TPdfDateTime& value) { PutText("CreationDate", PdfDateString(value)); }
 
-void TPdfInfo::SetModDate(const TPdfDateTime& value)
-{
-    PutText("ModDate", PdfDateString(value));
-}
+void TPdfInfo::SetModDate(const TPdfDateTime& value) { PutText("ModDate", PdfDateString(value)); }
 
 void TPdfCatalog::SetNameKey(TPdfDictionary& dictionary, std::string_view key, const char* name)
 {
@@ -37,10 +31,7 @@ void TPdfCatalog::SetPageLayout(TPdfPageLayout layout)
     SetNameKey(*Data(), "PageLayout", PageLayoutNames[layout]);
 }
 
-void TPdfCatalog::SetPageMode(TPdfPageMode mode)
-{
-    SetNameKey(*Data(), "PageMode", PageModeNames[mode]);
-}
+void TPdfCatalog::SetPageMode(TPdfPageMode mode) { SetNameKey(*Data(), "PageMode", PageModeNames[mode]); }
 
 TPdfDictionary& TPdfCatalog::ViewerPreferences()
 {

@@ -9,19 +9,16 @@
 #include "pdf/PdfOutlines.h"
 #include "pdf/PdfXref.h"
 
-const char* const AnnotSubtypeNames[13] = {"Text", "Link", "Sound", "FreeText", "Stamp",
-                                           "Square", "Circle", "StrikeOut", "Highlight",
-                                           "Underline", "Ink", "FileAttachment", "Popup"};
+const char* const AnnotSubtypeNames[13] = {"Text",   "Link",           "Sound",     "FreeText",  "Stamp",
+                                           "Square", "Circle",         "StrikeOut", "Highlight", "Underline",
+                                           "Ink",    "FileAttachment", "Popup"};
 
 TPdfDoc::TPdfDoc(std::shared_ptr<const TPdfClock> clock)
     : clock_(std::move(clock)), canvas_(std::make_unique<TPdfCanvas>(this))
 {
 }
 
-TPdfDoc::~TPdfDoc()
-{
-    FreeDocument();
-}
+TPdfDoc::~TPdfDoc() { FreeDocument(); }
 
 TPdfXref& TPdfDoc::Xref()
 {
@@ -268,10 +265,7 @@ TPdfDictionary& TPdfDoc::AddAnotation(TPdfAnnotationSubType subtype, const TPdfB
     return annotation;
 }
 
-TPdfDestination& TPdfDoc::CreateDestination()
-{
-    return Adopt(std::make_unique<TPdfDestination>(this));
-}
+TPdfDestination& TPdfDoc::CreateDestination() { return Adopt(std::make_unique<TPdfDestination>(this)); }
 
 TPdfCanvas& TPdfDoc::OpenVirtualCanvas()
 {

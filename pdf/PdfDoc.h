@@ -27,8 +27,19 @@ enum TPdfViewerPreference { vpHideToolbar, vpHideMenubar, vpHideWindowUI, vpFitW
 using TPdfViewerPreferences = std::set<TPdfViewerPreference>;
 enum TPdfCompressionMethod { cmNone };
 enum TPdfAnnotationSubType {
-    asTextNotes, asLink, asSound, asFreeText, asStamp, asSquare, asCircle,
-    asStrikeOut, asHighlight, asUnderline, asInk, asFileAttachment, asPopup
+    asTextNotes,
+    asLink,
+    asSound,
+    asFreeText,
+    asStamp,
+    asSquare,
+    asCircle,
+    asStrikeOut,
+    asHighlight,
+    asUnderline,
+    asInk,
+    asFileAttachment,
+    asPopup
 };
 
 extern const char* const PageLayoutNames[4];
@@ -128,8 +139,7 @@ public:
 
     // Helper objects created for this document (destinations, outline entries) join its
     // object list and are freed with it.
-    template <class T>
-    T& Adopt(std::unique_ptr<T> object)
+    template <class T> T& Adopt(std::unique_ptr<T> object)
     {
         T& adopted = *object;
         objectList_.push_back(std::move(object));

@@ -8,7 +8,7 @@
 // class of its own (for example a bad report component parent).
 class EPdfError : public std::runtime_error {
 public:
-    explicit EPdfError(const std::string& message) : std::runtime_error(message) {}
+    explicit EPdfError(const std::string& message) : std::runtime_error(message) { }
 };
 
 // A value outside its allowed range or of the wrong kind.
@@ -39,5 +39,5 @@ public:
 // A name that no class registry (fonts, image creators) knows: "Class <name> not found".
 class EClassNotFound : public EPdfError {
 public:
-    explicit EClassNotFound(const std::string& name) : EPdfError("Class " + name + " not found") {}
+    explicit EClassNotFound(const std::string& name) : EPdfError("Class " + name + " not found") { }
 };

@@ -6,10 +6,7 @@
 #include "pdf/PdfExceptions.h"
 #include "pdf/PdfFontWidths.h"
 
-int TPdfFont::GetCharWidth(std::string_view, int) const
-{
-    return 0;
-}
+int TPdfFont::GetCharWidth(std::string_view, int) const { return 0; }
 
 TPdfType1Font::TPdfType1Font(TPdfObjectMgr& objectMgr, std::string name, std::string_view baseFont)
     : TPdfFont(std::move(name))
@@ -48,9 +45,11 @@ int TPdfType1Font::GetCharWidth(std::string_view text, int position) const
     return charWidths_[static_cast<unsigned char>(text[position - 1])];
 }
 
-#define QUILLORA_PDF_TYPE1_FONT(ClassName, BaseFont)                                  \
-    ClassName::ClassName(TPdfObjectMgr& objectMgr, std::string name)                  \
-        : TPdfType1Font(objectMgr, std::move(name), BaseFont) {}
+#define QUILLORA_PDF_TYPE1_FONT(ClassName, BaseFont)                                                         \
+    ClassName::ClassName(TPdfObjectMgr& objectMgr, std::string name)                                         \
+        : TPdfType1Font(objectMgr, std::move(name), BaseFont)                                                \
+    {                                                                                                        \
+    }
 QUILLORA_PDF_TYPE1_FONT(TPdfFixedWidth, "Courier")
 QUILLORA_PDF_TYPE1_FONT(TPdfFixedWidthBold, "Courier-Bold")
 QUILLORA_PDF_TYPE1_FONT(TPdfFixedWidthItalic, "Courier-Oblique")
@@ -69,10 +68,11 @@ namespace {
 
 using FontFactory = std::function<std::unique_ptr<TPdfFont>(TPdfObjectMgr&, std::string)>;
 
-template <class Font>
-FontFactory Factory()
+template <class Font> FontFactory Factory()
 {
-    return [](TPdfObjectMgr& objectMgr, std::string name) { return std::make_unique<Font>(objectMgr, std::move(name)); };
+    return [](TPdfObjectMgr& objectMgr, std::string name) {
+        return std::make_unique<Font>(objectMgr, std::move(name));
+    };
 }
 
 const std::vector<std::pair<std::string, FontFactory>>& FontRegistry()

@@ -18,7 +18,7 @@ public:
     virtual int GetCharWidth(std::string_view text, int position) const;
 
 protected:
-    explicit TPdfFont(std::string name) : name_(std::move(name)) {}
+    explicit TPdfFont(std::string name) : name_(std::move(name)) { }
 
 private:
     std::string name_;
@@ -42,10 +42,10 @@ private:
     std::array<std::uint16_t, 256> charWidths_{};
 };
 
-#define QUILLORA_PDF_TYPE1_FONT(ClassName)                                     \
-    class ClassName final : public TPdfType1Font {                             \
-    public:                                                                    \
-        ClassName(TPdfObjectMgr& objectMgr, std::string name);                 \
+#define QUILLORA_PDF_TYPE1_FONT(ClassName)                                                                   \
+    class ClassName final : public TPdfType1Font {                                                           \
+    public:                                                                                                  \
+        ClassName(TPdfObjectMgr& objectMgr, std::string name);                                               \
     };
 QUILLORA_PDF_TYPE1_FONT(TPdfFixedWidth)
 QUILLORA_PDF_TYPE1_FONT(TPdfFixedWidthBold)

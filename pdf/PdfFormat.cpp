@@ -19,8 +19,7 @@ std::string FormatReal(double value)
     // At most 15 significant digits, trailing zeros dropped; then any exponent is written out,
     // since PDF numbers have none ("1e-05" -> "0.00001", "1e+15" -> "1000000000000000").
     char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     const std::string general(buffer, result.ptr);
     const std::size_t e = general.find('e');
     if (e == std::string::npos)
@@ -36,7 +35,8 @@ std::string FormatReal(double value)
     else if (static_cast<std::size_t>(point) >= digits.size())
         fixed += digits + std::string(static_cast<std::size_t>(point) - digits.size(), '0');
     else
-        fixed += digits.substr(0, static_cast<std::size_t>(point)) + "." + digits.substr(static_cast<std::size_t>(point));
+        fixed += digits.substr(0, static_cast<std::size_t>(point)) + "." +
+                 digits.substr(static_cast<std::size_t>(point));
     return fixed;
 }
 
@@ -52,8 +52,7 @@ std::string FormatCoord(float value)
 std::string PdfDateString(const TPdfDateTime& moment)
 {
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "D:%04d%02d%02d%02d%02d%02d", moment.Year, moment.Month,
-                  moment.Day, moment.Hour, moment.Minute, moment.Second);
+    std::snprintf(buffer, sizeof buffer, "D:%04d%02d%02d%02d%02d%02d", moment.Year, moment.Month, moment.Day,
+                  moment.Hour, moment.Minute, moment.Second);
     return buffer;
 }
-

@@ -19,4 +19,3 @@ std::string FormatCoord(float value);
 
 // "D:YYYYMMDDHHMMSS", local time, no time zone.
 std::string PdfDateString(const TPdfDateTime& moment);
-

@@ -33,10 +33,7 @@ void PutSize(TPdfImage& image, int width, int height)
 
 } // namespace
 
-std::unique_ptr<TPdfImage> TPdfImageCreator::CreateImage(const TPdfPicture&)
-{
-    return nullptr;
-}
+std::unique_ptr<TPdfImage> TPdfImageCreator::CreateImage(const TPdfPicture&) { return nullptr; }
 
 std::unique_ptr<TPdfImage> TPdfJpegImage::CreateImage(const TPdfPicture& picture)
 {
@@ -58,12 +55,9 @@ namespace {
 std::uint8_t PaletteIndex(const std::vector<std::uint8_t>& row, TPdfPixelFormat format, int x)
 {
     switch (format) {
-    case pf1bit:
-        return (row[x / 8] >> (7 - x % 8)) & 0x01;
-    case pf4bit:
-        return (row[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0x0F;
-    default:
-        return row[x];
+    case pf1bit: return (row[x / 8] >> (7 - x % 8)) & 0x01;
+    case pf4bit: return (row[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0x0F;
+    default: return row[x];
     }
 }
 
@@ -81,7 +75,8 @@ std::size_t RowBytes(TPdfPixelFormat format, int width)
 
 void CheckRows(const TPdfBitmap& bitmap)
 {
-    if (bitmap.Width < 0 || bitmap.Height < 0 || bitmap.Rows.size() != static_cast<std::size_t>(bitmap.Height))
+    if (bitmap.Width < 0 || bitmap.Height < 0 ||
+        bitmap.Rows.size() != static_cast<std::size_t>(bitmap.Height))
         throw EPdfInvalidImageFormat("the bitmap rows do not match its size.");
     const std::size_t needed = RowBytes(bitmap.PixelFormat, bitmap.Width);
     for (const auto& row : bitmap.Rows)

@@ -20,8 +20,9 @@ std::string HexByte(unsigned char byte)
 
 bool HasDoubleByteCharacter(std::string_view bytes)
 {
-    return std::any_of(bytes.begin(), bytes.end(),
-                       [](char c) { return quillora::platform::isCp932LeadByte(static_cast<unsigned char>(c)); });
+    return std::any_of(bytes.begin(), bytes.end(), [](char c) {
+        return quillora::platform::isCp932LeadByte(static_cast<unsigned char>(c));
+    });
 }
 
 std::string LiteralText(std::string_view bytes)
@@ -65,10 +66,7 @@ bool NameByteNeedsEscape(unsigned char byte)
 
 } // namespace
 
-void WriteString(TPdfOutputStream& stream, std::string_view text)
-{
-    stream.Write(text);
-}
+void WriteString(TPdfOutputStream& stream, std::string_view text) { stream.Write(text); }
 
 // ---- TPdfObject
 
@@ -95,7 +93,7 @@ void TPdfObject::WriteIndirect(TPdfOutputStream& stream)
     WriteString(stream, "\r\nendobj\r\n");
 }
 
-void TPdfObject::WriteValue(TPdfOutputStream&) {}
+void TPdfObject::WriteValue(TPdfOutputStream&) { }
 
 // ---- value classes
 
@@ -151,8 +149,8 @@ void TPdfArray::Add(std::unique_ptr<TPdfObject> object)
 
 void TPdfArray::Add(TPdfObject& object)
 {
-    const bool present = std::any_of(items_.begin(), items_.end(),
-                                     [&](const auto& item) { return item.get() == &object; });
+    const bool present =
+        std::any_of(items_.begin(), items_.end(), [&](const auto& item) { return item.get() == &object; });
     if (present)
         return;
     if (object.Kind() == okDirect)
@@ -183,8 +181,8 @@ bool TPdfArray::RemoveName(std::string_view text)
     TPdfName* name = FindName(text);
     if (!name)
         return false;
-    items_.erase(std::find_if(items_.begin(), items_.end(),
-                              [&](const auto& item) { return item.get() == name; }));
+    items_.erase(
+        std::find_if(items_.begin(), items_.end(), [&](const auto& item) { return item.get() == name; }));
     return true;
 }
 
@@ -200,15 +198,16 @@ void TPdfArray::WriteValue(TPdfOutputStream& stream)
 
 // ---- TPdfDictionaryElement
 
-TPdfDictionaryElement::TPdfDictionaryElement(std::string key, std::unique_ptr<TPdfObject> value, bool isInternal)
+TPdfDictionaryElement::TPdfDictionaryElement(std::string key, std::unique_ptr<TPdfObject> value,
+                                             bool isInternal)
     : key_(std::make_unique<TPdfName>(std::move(key))), value_(std::move(value)), isInternal_(isInternal)
 {
     if (!value_)
         throw EPdfInvalidValue("internal error. wrong object.");
 }
 
-std::unique_ptr<TPdfDictionaryElement> TPdfDictionaryElement::CreateInternal(std::string key,
-                                                                             std::unique_ptr<TPdfObject> value)
+std::unique_ptr<TPdfDictionaryElement> TPdfDictionaryElement::CreateInternal(
+    std::string key, std::unique_ptr<TPdfObject> value)
 {
     return std::make_unique<TPdfDictionaryElement>(std::move(key), std::move(value), true);
 }
@@ -244,8 +243,8 @@ void TPdfDictionary::Put(std::string_view key, TPdfObject& indirect)
 {
     if (indirect.Kind() == okDirect)
         throw EPdfInvalidOperation("Put --direct object must be handed over.");
-    Append(std::make_unique<TPdfDictionaryElement>(std::string(key),
-                                                   std::make_unique<TPdfVirtualObject>(indirect.ObjectNumber())));
+    Append(std::make_unique<TPdfDictionaryElement>(
+        std::string(key), std::make_unique<TPdfVirtualObject>(indirect.ObjectNumber())));
 }
 
 void TPdfDictionary::PutInternal(std::string_view key, std::unique_ptr<TPdfObject> value)
@@ -276,15 +275,30 @@ TPdfObject* TPdfDictionary::Lookup(std::string_view key) const
     return nullptr;
 }
 
-TPdfNumber* TPdfDictionary::LookupNumber(std::string_view key) const { return dynamic_cast<TPdfNumber*>(Lookup(key)); }
-TPdfReal* TPdfDictionary::LookupReal(std::string_view key) const { return dynamic_cast<TPdfReal*>(Lookup(key)); }
-TPdfName* TPdfDictionary::LookupName(std::string_view key) const { return dynamic_cast<TPdfName*>(Lookup(key)); }
-TPdfText* TPdfDictionary::LookupText(std::string_view key) const { return dynamic_cast<TPdfText*>(Lookup(key)); }
+TPdfNumber* TPdfDictionary::LookupNumber(std::string_view key) const
+{
+    return dynamic_cast<TPdfNumber*>(Lookup(key));
+}
+TPdfReal* TPdfDictionary::LookupReal(std::string_view key) const
+{
+    return dynamic_cast<TPdfReal*>(Lookup(key));
+}
+TPdfName* TPdfDictionary::LookupName(std::string_view key) const
+{
+    return dynamic_cast<TPdfName*>(Lookup(key));
+}
+TPdfText* TPdfDictionary::LookupText(std::string_view key) const
+{
+    return dynamic_cast<TPdfText*>(Lookup(key));
+}
 TPdfDictionary* TPdfDictionary::LookupDictionary(std::string_view key) const
 {
     return dynamic_cast<TPdfDictionary*>(Lookup(key));
 }
-TPdfArray* TPdfDictionary::LookupArray(std::string_view key) const { return dynamic_cast<TPdfArray*>(Lookup(key)); }
+TPdfArray* TPdfDictionary::LookupArray(std::string_view key) const
+{
+    return dynamic_cast<TPdfArray*>(Lookup(key));
+}
 
 std::string TPdfDictionary::TypeOf(const TPdfDictionary& dictionary)
 {

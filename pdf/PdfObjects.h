@@ -42,7 +42,7 @@ public:
     virtual void WriteValue(TPdfOutputStream& stream);
 
 protected:
-    TPdfObject(TPdfObjectKind kind, int number) : kind_(kind), objectNumber_(number) {}
+    TPdfObject(TPdfObjectKind kind, int number) : kind_(kind), objectNumber_(number) { }
 
 private:
     TPdfObjectKind kind_ = okDirect;
@@ -54,7 +54,7 @@ private:
 // number (the plain constructor does not exist).
 class TPdfVirtualObject final : public TPdfObject {
 public:
-    explicit TPdfVirtualObject(int number) : TPdfObject(okVirtual, number) {}
+    explicit TPdfVirtualObject(int number) : TPdfObject(okVirtual, number) { }
 };
 
 class TPdfNull final : public TPdfObject {
@@ -64,7 +64,7 @@ public:
 
 class TPdfBoolean final : public TPdfObject {
 public:
-    explicit TPdfBoolean(bool value) : value_(value) {}
+    explicit TPdfBoolean(bool value) : value_(value) { }
     bool Value() const { return value_; }
     void SetValue(bool value) { value_ = value; }
     void WriteValue(TPdfOutputStream& stream) override;
@@ -75,7 +75,7 @@ private:
 
 class TPdfNumber final : public TPdfObject {
 public:
-    explicit TPdfNumber(std::int32_t value) : value_(value) {}
+    explicit TPdfNumber(std::int32_t value) : value_(value) { }
     std::int32_t Value() const { return value_; }
     void SetValue(std::int32_t value) { value_ = value; }
     void WriteValue(TPdfOutputStream& stream) override;
@@ -86,7 +86,7 @@ private:
 
 class TPdfReal final : public TPdfObject {
 public:
-    explicit TPdfReal(double value) : value_(value) {}
+    explicit TPdfReal(double value) : value_(value) { }
     double Value() const { return value_; }
     void SetValue(double value) { value_ = value; }
     void WriteValue(TPdfOutputStream& stream) override;
@@ -99,7 +99,7 @@ private:
 // UTF-16 hex string when it holds a double-byte character.
 class TPdfText final : public TPdfObject {
 public:
-    explicit TPdfText(std::string value) : value_(std::move(value)) {}
+    explicit TPdfText(std::string value) : value_(std::move(value)) { }
     const std::string& Value() const { return value_; }
     void SetValue(std::string value) { value_ = std::move(value); }
     void WriteValue(TPdfOutputStream& stream) override;
@@ -111,7 +111,7 @@ private:
 // A name; the value is the bytes without the leading slash.
 class TPdfName final : public TPdfObject {
 public:
-    explicit TPdfName(std::string value) : value_(std::move(value)) {}
+    explicit TPdfName(std::string value) : value_(std::move(value)) { }
     const std::string& Value() const { return value_; }
     void SetValue(std::string value) { value_ = std::move(value); }
     void WriteValue(TPdfOutputStream& stream) override;
@@ -124,7 +124,7 @@ private:
 class TPdfBinary final : public TPdfObject {
 public:
     TPdfBinary() = default;
-    explicit TPdfBinary(std::string data) : data_(std::move(data)) {}
+    explicit TPdfBinary(std::string data) : data_(std::move(data)) { }
     std::string& Data() { return data_; }
     void WriteValue(TPdfOutputStream& stream) override;
 
@@ -134,9 +134,8 @@ private:
 
 class TPdfArray final : public TPdfObject {
 public:
-    explicit TPdfArray(TPdfObjectMgr* objectMgr = nullptr) : objectMgr_(objectMgr) {}
-    static std::unique_ptr<TPdfArray> CreateNumbers(TPdfObjectMgr* objectMgr,
-                                                    std::span<const int> values);
+    explicit TPdfArray(TPdfObjectMgr* objectMgr = nullptr) : objectMgr_(objectMgr) { }
+    static std::unique_ptr<TPdfArray> CreateNumbers(TPdfObjectMgr* objectMgr, std::span<const int> values);
 
     // Takes over a direct object.
     void Add(std::unique_ptr<TPdfObject> object);
@@ -182,7 +181,7 @@ private:
 class TPdfArray;
 class TPdfDictionary final : public TPdfObject {
 public:
-    explicit TPdfDictionary(TPdfObjectMgr* objectMgr = nullptr) : objectMgr_(objectMgr) {}
+    explicit TPdfDictionary(TPdfObjectMgr* objectMgr = nullptr) : objectMgr_(objectMgr) { }
 
     // Removes an element with the key, then appends the new one at the end, so putting an
     // existing key again moves it to the end. A direct value is taken over; an indirect one
@@ -256,8 +255,7 @@ public:
     // The object with that number, or none.
     virtual TPdfObject* ObjectAt(int number) const = 0;
 
-    template <class T>
-    T& Add(std::unique_ptr<T> object)
+    template <class T> T& Add(std::unique_ptr<T> object)
     {
         return static_cast<T&>(AddObject(std::move(object)));
     }

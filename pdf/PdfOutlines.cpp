@@ -22,16 +22,11 @@ TPdfDoc* RequireOpen(TPdfDoc* doc)
 // ---- TPdfDestination
 
 TPdfDestination::TPdfDestination(TPdfDoc* doc)
-    : doc_(RequireOpen(doc)), page_(&doc->GetCanvas().GetPage())
-{
-}
+    : doc_(RequireOpen(doc)), page_(&doc->GetCanvas().GetPage()) { }
 
 TPdfDestination::~TPdfDestination() = default;
 
-void TPdfDestination::SetWrapper(std::unique_ptr<TPRDestination> wrapper)
-{
-    wrapper_ = std::move(wrapper);
-}
+void TPdfDestination::SetWrapper(std::unique_ptr<TPRDestination> wrapper) { wrapper_ = std::move(wrapper); }
 
 void TPdfDestination::SetValue(int index, int value)
 {
@@ -63,7 +58,9 @@ std::unique_ptr<TPdfArray> TPdfDestination::BuildArray()
     auto array = std::make_unique<TPdfArray>(&doc_->Xref());
     array->Add(*page_);
     array->Add(std::make_unique<TPdfName>(DestTypeNames[Kind]));
-    auto number = [&](TPdfDestinationValue index) { array->Add(std::make_unique<TPdfNumber>(values_[index])); };
+    auto number = [&](TPdfDestinationValue index) {
+        array->Add(std::make_unique<TPdfNumber>(values_[index]));
+    };
     switch (Kind) {
     case dtXYZ:
         number(dvLeft);
@@ -73,16 +70,11 @@ std::unique_ptr<TPdfArray> TPdfDestination::BuildArray()
         array->Add(std::make_unique<TPdfReal>(zoom_));
         break;
     case dtFit:
-    case dtFitB:
-        break;
+    case dtFitB: break;
     case dtFitH:
-    case dtFitBH:
-        number(dvTop);
-        break;
+    case dtFitBH: number(dvTop); break;
     case dtFitV:
-    case dtFitBV:
-        number(dvLeft);
-        break;
+    case dtFitBV: number(dvLeft); break;
     case dtFitR:
         number(dvLeft);
         number(dvBottom);
@@ -102,10 +94,7 @@ TPdfOutlineEntry::TPdfOutlineEntry(TPdfDoc& doc, TPdfOutlineEntry* parent) : par
 
 TPdfOutlineEntry::~TPdfOutlineEntry() = default;
 
-void TPdfOutlineEntry::SetWrapper(std::unique_ptr<TPROutlineEntry> wrapper)
-{
-    wrapper_ = std::move(wrapper);
-}
+void TPdfOutlineEntry::SetWrapper(std::unique_ptr<TPROutlineEntry> wrapper) { wrapper_ = std::move(wrapper); }
 
 TPdfOutlineEntry& TPdfOutlineEntry::CreateEntry(TPdfOutlineEntry* parent)
 {

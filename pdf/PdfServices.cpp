@@ -12,8 +12,7 @@ TPdfDateTime TPdfSystemClock::Now() const
 #else
     localtime_r(&now, &local);
 #endif
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-            local.tm_hour, local.tm_min, local.tm_sec};
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
 std::shared_ptr<const TPdfClock> DefaultPdfClock()
@@ -23,8 +22,8 @@ std::shared_ptr<const TPdfClock> DefaultPdfClock()
 }
 
 TPdfClockSeededRandom::TPdfClockSeededRandom()
-    : engine_(static_cast<std::mt19937::result_type>(
-          std::chrono::system_clock::now().time_since_epoch().count()))
+    : engine_(
+          static_cast<std::mt19937::result_type>(std::chrono::system_clock::now().time_since_epoch().count()))
 {
 }
 

@@ -36,7 +36,7 @@ public:
 // Always the same moment (tests, reproducible output).
 class TPdfFixedClock final : public TPdfClock {
 public:
-    explicit TPdfFixedClock(TPdfDateTime moment) : moment_(moment) {}
+    explicit TPdfFixedClock(TPdfDateTime moment) : moment_(moment) { }
     TPdfDateTime Now() const override { return moment_; }
 
 private:
@@ -66,7 +66,7 @@ private:
 // reduced modulo the bound.
 class TPdfSequenceRandom final : public TPdfRandom {
 public:
-    explicit TPdfSequenceRandom(std::vector<int> values) : values_(std::move(values)) {}
+    explicit TPdfSequenceRandom(std::vector<int> values) : values_(std::move(values)) { }
     int Next(int bound) override;
 
 private:

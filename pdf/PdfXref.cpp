@@ -43,16 +43,14 @@ void TPdfXref::WriteTo(TPdfOutputStream& stream) const
     char line[64];
     for (const auto& entry : entries_) {
         const long long offset = entry.ByteOffset < 0 ? 0 : entry.ByteOffset;
-        std::snprintf(line, sizeof line, "%010lld %05d %c\r\n", offset, entry.GenerationNumber, entry.EntryType);
+        std::snprintf(line, sizeof line, "%010lld %05d %c\r\n", offset, entry.GenerationNumber,
+                      entry.EntryType);
         text += line;
     }
     WriteString(stream, text);
 }
 
-void TPdfHeader::WriteTo(TPdfOutputStream& stream) const
-{
-    WriteString(stream, "%PDF-1.2 \r\n");
-}
+void TPdfHeader::WriteTo(TPdfOutputStream& stream) const { WriteString(stream, "%PDF-1.2 \r\n"); }
 
 TPdfTrailer::TPdfTrailer(TPdfObjectMgr* objectMgr) : attributes_(std::make_unique<TPdfDictionary>(objectMgr))
 {

@@ -10,9 +10,9 @@ class TPdfOutputStream;
 
 // One row of the cross-reference table; entry i is object number i.
 struct TPdfXrefEntry {
-    char EntryType = 'n';             // 'n' in use, 'f' for the free entry 0
-    std::int64_t ByteOffset = -1;     // position of the "n 0 obj" line; -1 until written
-    int GenerationNumber = 0;         // 65535 for entry 0
+    char EntryType = 'n';              // 'n' in use, 'f' for the free entry 0
+    std::int64_t ByteOffset = -1;      // position of the "n 0 obj" line; -1 until written
+    int GenerationNumber = 0;          // 65535 for entry 0
     std::unique_ptr<TPdfObject> Value; // the indirect object; none for entry 0
 };
 

@@ -77,7 +77,10 @@ IconvConverter& decoder()
 
 } // namespace
 
-bool isCp932LeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+bool isCp932LeadByte(unsigned char byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
 
 std::string toCp932(std::string_view utf8, bool* lossy)
 {

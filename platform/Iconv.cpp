@@ -14,8 +14,8 @@ IconvConverter::IconvConverter(const char* toCode, const char* fromCode)
     : handle_(iconv_open(toCode, fromCode))
 {
     if (native(handle_) == kInvalidHandle)
-        throw std::runtime_error(std::string("no character set converter from ") + fromCode +
-                                 " to " + toCode);
+        throw std::runtime_error(std::string("no character set converter from ") + fromCode + " to " +
+                                 toCode);
 }
 
 IconvConverter::~IconvConverter() { iconv_close(native(handle_)); }

@@ -80,12 +80,14 @@ bool convertPiece(const CodePages& pages, std::string_view in, std::string& out)
     const DWORD flags = toUtf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
     BOOL usedDefault = FALSE;
     BOOL* usedDefaultOut = toUtf8 ? nullptr : &usedDefault;
-    const int outSize = WideCharToMultiByte(pages.to, flags, wide.data(), wideSize, nullptr, 0, nullptr, usedDefaultOut);
+    const int outSize =
+        WideCharToMultiByte(pages.to, flags, wide.data(), wideSize, nullptr, 0, nullptr, usedDefaultOut);
     if (outSize <= 0 || usedDefault)
         return false;
     const std::size_t start = out.size();
     out.resize(start + static_cast<std::size_t>(outSize));
-    WideCharToMultiByte(pages.to, flags, wide.data(), wideSize, out.data() + start, outSize, nullptr, nullptr);
+    WideCharToMultiByte(pages.to, flags, wide.data(), wideSize, out.data() + start, outSize, nullptr,
+                        nullptr);
     return true;
 }
 
@@ -98,7 +100,7 @@ IconvConverter::IconvConverter(const char* toCode, const char* fromCode)
 
 IconvConverter::~IconvConverter() { delete static_cast<CodePages*>(handle_); }
 
-void IconvConverter::reset() {} // neither character set has shift states
+void IconvConverter::reset() { } // neither character set has shift states
 
 IconvConverter::Step IconvConverter::convert(std::string_view in, std::string& out)
 {
@@ -118,13 +120,15 @@ IconvConverter::Step IconvConverter::convert(std::string_view in, std::string& o
     while (consumed < in.size()) {
         const std::size_t length = declaredLength(pages.from, static_cast<unsigned char>(in[consumed]));
         if (consumed + length > in.size())
-            return {cutOff(pages.from, in.substr(consumed)) ? Status::IncompleteSequence : Status::InvalidSequence,
+            return {cutOff(pages.from, in.substr(consumed)) ? Status::IncompleteSequence
+                                                            : Status::InvalidSequence,
                     consumed};
         const std::string_view piece = in.substr(consumed, length);
         std::string converted;
         if (!convertPiece(pages, piece, converted) ||
             (pages.from == 932 && length == 1 && outsideCp932(static_cast<unsigned char>(piece[0]))) ||
-            (pages.to == 932 && converted.size() == 1 && outsideCp932(static_cast<unsigned char>(converted[0]))))
+            (pages.to == 932 && converted.size() == 1 &&
+             outsideCp932(static_cast<unsigned char>(converted[0]))))
             return {Status::InvalidSequence, consumed};
         out += converted;
         consumed += length;

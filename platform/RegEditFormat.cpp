@@ -254,7 +254,8 @@ std::string formatData(const RegValue& v)
     if (v.type == RegType::Binary)
         return "hex:" + hexList(v.data);
     char number[16];
-    const auto end = std::to_chars(number, number + sizeof number, static_cast<std::uint32_t>(v.type), 16).ptr;
+    const auto end =
+        std::to_chars(number, number + sizeof number, static_cast<std::uint32_t>(v.type), 16).ptr;
     return "hex(" + std::string(number, end) + "):" + hexList(v.data);
 }
 
@@ -262,8 +263,8 @@ std::string formatData(const RegValue& v)
 
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
 std::vector<NamedRegValue> parseRegEdit(std::string_view text, std::string_view keyName, bool* whole)

@@ -119,7 +119,8 @@ std::optional<std::filesystem::path> RegistryKey::KeepAside(std::string_view key
         return std::nullopt;
     const std::string stem = file.stem().string() + "." + std::string(stamp);
     for (int attempt = 1; attempt < 100; ++attempt) {
-        auto aside = file.parent_path() / (stem + (attempt > 1 ? "-" + std::to_string(attempt) : "") + ".reg");
+        auto aside =
+            file.parent_path() / (stem + (attempt > 1 ? "-" + std::to_string(attempt) : "") + ".reg");
         std::error_code ec;
         if (std::filesystem::exists(std::filesystem::symlink_status(aside, ec)))
             continue;

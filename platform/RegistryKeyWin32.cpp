@@ -120,7 +120,8 @@ bool RegistryKey::Exists(std::string_view keyPath)
 {
     const std::wstring path = subKey(keyPath);
     KeyHandle key;
-    return !path.empty() && RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.out()) == ERROR_SUCCESS;
+    return !path.empty() &&
+           RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.out()) == ERROR_SUCCESS;
 }
 
 std::unique_ptr<RegistryKey> RegistryKey::Open(std::string_view keyPath, bool create)
@@ -129,8 +130,8 @@ std::unique_ptr<RegistryKey> RegistryKey::Open(std::string_view keyPath, bool cr
     if (path.empty())
         return nullptr;
     KeyHandle key;
-    const LONG rc = create ? RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE,
-                                             nullptr, key.out(), nullptr)
+    const LONG rc = create ? RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0,
+                                             KEY_READ | KEY_WRITE, nullptr, key.out(), nullptr)
                            : RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.out());
     if (rc != ERROR_SUCCESS)
         return nullptr;
@@ -146,8 +147,8 @@ bool RegistryKey::Flush()
         return rc != ERROR_SUCCESS;
     };
     KeyHandle key;
-    if (failed(RegCreateKeyExW(HKEY_CURRENT_USER, utf8ToWide(keyName_).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                               key.out(), nullptr)))
+    if (failed(RegCreateKeyExW(HKEY_CURRENT_USER, utf8ToWide(keyName_).c_str(), 0, nullptr, 0, KEY_WRITE,
+                               nullptr, key.out(), nullptr)))
         return false;
     for (const auto& [name, value] : values_) {
         const auto data = toRegistry(value);

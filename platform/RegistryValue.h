@@ -13,7 +13,7 @@ enum class RegType : std::uint32_t {
     Sz = 1,       // text in code page 932 with a terminating zero byte
     ExpandSz = 2, // the same, with %VARIABLES% to expand
     Binary = 3,
-    Dword = 4,    // 4 bytes, little-endian
+    Dword = 4, // 4 bytes, little-endian
     MultiSz = 7,
 };
 

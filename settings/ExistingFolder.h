@@ -11,8 +11,7 @@ namespace quillora::settings_ui {
 
 inline std::filesystem::path Utf8Path(std::string_view utf8)
 {
-    return std::filesystem::path(
-        std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
 }
 
 inline bool IsExistingFolder(std::string_view utf8)

@@ -23,7 +23,7 @@ inline constexpr int kMaxSerialNumber = 999;
 std::optional<std::int32_t> ParseInteger(std::string_view text);
 
 std::optional<std::uint32_t> ParsePatientNumber(std::string_view text); // 1..99999999
-std::optional<int> ParseSerialNumber(std::string_view text);             // 0..999
+std::optional<int> ParseSerialNumber(std::string_view text);            // 0..999
 
 // The one way the save and the chart lookup set up the path builder for a patient number:
 // the number, the base folder and the eight level texts from the settings.

@@ -13,7 +13,7 @@ namespace {
 std::optional<std::int32_t> ParseInt32(const std::string& text)
 {
     const auto value = settings::ParseIntegerInRange(text, std::numeric_limits<std::int32_t>::min(),
-                                           std::numeric_limits<std::int32_t>::max());
+                                                     std::numeric_limits<std::int32_t>::max());
     if (!value)
         return std::nullopt;
     return static_cast<std::int32_t>(*value);
@@ -49,7 +49,8 @@ std::string CheckPdfOutSet(const PdfOutValues& values, PageSize& pageSize,
         return refusal;
     if (!isExistingFolder(values.Target))
         return settings::kBaseFolderError;
-    if (std::string refusal = settings::CheckScannerAndArchive(values.ScannerDir, values.Target); !refusal.empty())
+    if (std::string refusal = settings::CheckScannerAndArchive(values.ScannerDir, values.Target);
+        !refusal.empty())
         return refusal;
     for (std::size_t level = 0; level < values.Levels.size(); ++level) {
         const int number = static_cast<int>(level) + 1;

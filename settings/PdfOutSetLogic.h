@@ -55,8 +55,8 @@ using FolderProbe = std::function<bool(std::string_view utf8Path)>;
 
 // Runs the checks of the "設定" button in their fixed order and returns the message of the
 // first that fails, or an empty string: the base folder (stored unchanged, existing, apart
-// from the scanner folder), the level texts, the page size, the institution code. The page size is parsed into `pageSize` as the checks
-// reach it, so a later failure leaves the numbers already read there.
+// from the scanner folder), the level texts, the page size, the institution code. The page size is parsed
+// into `pageSize` as the checks reach it, so a later failure leaves the numbers already read there.
 std::string CheckPdfOutSet(const PdfOutValues& values, PageSize& pageSize,
                            const FolderProbe& isExistingFolder);
 

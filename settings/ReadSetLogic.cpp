@@ -28,7 +28,8 @@ std::string CheckReadSet(const ReadSetValues& values)
 {
     if (std::string refusal = settings::UnstorableTextError(values.ScannerDir); !refusal.empty())
         return refusal;
-    if (std::string refusal = settings::CheckScannerAndArchive(values.ScannerDir, values.Target); !refusal.empty())
+    if (std::string refusal = settings::CheckScannerAndArchive(values.ScannerDir, values.Target);
+        !refusal.empty())
         return refusal;
     if (!settings::ParseIntegerInRange(values.VolNo, 0, settings::kMaxSerialNumber))
         return kSerialNumberError;

@@ -34,14 +34,14 @@ std::string IntegerIn(std::string_view text, std::int64_t low, std::int64_t high
 
 std::string PageEdge(std::string_view text, const char* notNumber)
 {
-    const auto value = ParseIntegerInRange(text, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
+    const auto value = ParseIntegerInRange(text, std::numeric_limits<std::int32_t>::min(),
+                                           std::numeric_limits<std::int32_t>::max());
     if (!value)
         return notNumber;
     return *value >= kMinimumPageEdge ? std::string() : std::string(kPageTooSmallError);
 }
 
-template <int Level>
-std::string LevelRule(std::string_view text, const TRegistory&)
+template <int Level> std::string LevelRule(std::string_view text, const TRegistory&)
 {
     return CheckLevelText(Level, text);
 }
@@ -62,8 +62,14 @@ std::string ScannerDirRule(std::string_view text, const TRegistory& current)
 
 std::string HPCodeRule(std::string_view text, const TRegistory&) { return CheckInstitutionCode(text); }
 
-std::string PageWidthRule(std::string_view text, const TRegistory&) { return PageEdge(text, kPageWidthError); }
-std::string PageHeightRule(std::string_view text, const TRegistory&) { return PageEdge(text, kPageHeightError); }
+std::string PageWidthRule(std::string_view text, const TRegistory&)
+{
+    return PageEdge(text, kPageWidthError);
+}
+std::string PageHeightRule(std::string_view text, const TRegistory&)
+{
+    return PageEdge(text, kPageHeightError);
+}
 
 std::string SequenceRule(std::string_view text, const TRegistory&)
 {

@@ -140,18 +140,16 @@ void writeField(RegistryKey& key, const SettingSpec& stored, const TRegistory& r
 std::string defaultText(quillora::settings::HomeFolder folder)
 {
     switch (folder) {
-    case quillora::settings::HomeFolder::Scanner:
-        return defaultScannerDir();
-    case quillora::settings::HomeFolder::Archive:
-        return defaultTarget();
-    case quillora::settings::HomeFolder::Home:
-        break;
+    case quillora::settings::HomeFolder::Scanner: return defaultScannerDir();
+    case quillora::settings::HomeFolder::Archive: return defaultTarget();
+    case quillora::settings::HomeFolder::Home: break;
     }
     return quillora::platform::homeDir().string();
 }
 
 template <class Value>
-void applyDefault(TRegistory& record, Value TRegistory::*member, const quillora::settings::DefaultValue& value)
+void applyDefault(TRegistory& record, Value TRegistory::*member,
+                  const quillora::settings::DefaultValue& value)
 {
     if constexpr (std::is_same_v<Value, std::string>) {
         if (const auto* text = std::get_if<const char*>(&value))
@@ -226,7 +224,8 @@ StoreOutcome TRegistory::keepAside(bool valuesKept)
     if (!aside) {
         keepStoredKey_ = true;
         return {false, "設定ファイルを読み込めず、別名で残すこともできませんでした。"
-                       "このファイルには書き込みません：" + RegistryKey::BackingFile(kKeyPath).string()};
+                       "このファイルには書き込みません：" +
+                           RegistryKey::BackingFile(kKeyPath).string()};
     }
     const std::string what = valuesKept ? "設定ファイルの一部を読み込めませんでした。読めた値を使います。"
                                         : "設定ファイルを読み込めませんでした。既定値を使います。";
@@ -236,16 +235,16 @@ StoreOutcome TRegistory::keepAside(bool valuesKept)
 StoreOutcome TRegistory::Save()
 {
     if (keepStoredKey_)
-        return {false, "読み込めなかった設定ファイルを上書きしないため、設定を保存しませんでした："
-                           + RegistryKey::BackingFile(kKeyPath).string()};
+        return {false, "読み込めなかった設定ファイルを上書きしないため、設定を保存しませんでした：" +
+                           RegistryKey::BackingFile(kKeyPath).string()};
     const auto key = RegistryKey::Open(kKeyPath, true);
     if (!key)
         return {false, "設定を保存できません：" + RegistryKey::BackingFile(kKeyPath).string()};
     for (const auto& stored : SettingsSchema())
         writeField(*key, stored, *this);
     if (!key->Flush())
-        return {false, "設定を保存できません：" + RegistryKey::BackingFile(kKeyPath).string() + ": "
-                           + key->FlushError().message()};
+        return {false, "設定を保存できません：" + RegistryKey::BackingFile(kKeyPath).string() + ": " +
+                           key->FlushError().message()};
     return {};
 }
 

@@ -66,10 +66,16 @@ inline bool IsSafeInstitutionCode(std::string_view code)
         if (byte < 0x20 || byte == 0x7F)
             return false;
         switch (c) {
-        case '\\': case '/': case ':': case '*': case '?': case '"': case '<': case '>': case '|':
-            return false;
-        default:
-            break;
+        case '\\':
+        case '/':
+        case ':':
+        case '*':
+        case '?':
+        case '"':
+        case '<':
+        case '>':
+        case '|': return false;
+        default: break;
         }
     }
     return true;

@@ -13,7 +13,7 @@
 namespace quillora {
 
 struct ChartPageSetup {
-    int pdfWidth = 700;   // PDF page size in points
+    int pdfWidth = 700; // PDF page size in points
     int pdfHeight = 1000;
     int quality = 80;     // JPEG quality; brought into 50..100 when a page is added
     bool stretch = false; // scale to fit the image area instead of cropping
@@ -23,7 +23,9 @@ struct ChartPageSetup {
 class PageImageError : public std::runtime_error {
 public:
     PageImageError(std::string file, const std::string& detail)
-        : std::runtime_error(detail), file_(std::move(file)) {}
+        : std::runtime_error(detail), file_(std::move(file))
+    {
+    }
     const std::string& file() const { return file_; }
 
 private:

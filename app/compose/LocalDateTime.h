@@ -6,8 +6,8 @@ namespace quillora {
 
 struct LocalDateTime {
     int year = 0;
-    int month = 1;  // 1..12
-    int day = 1;    // 1..31
+    int month = 1; // 1..12
+    int day = 1;   // 1..31
     int hour = 0;
     int minute = 0;
     int second = 0;

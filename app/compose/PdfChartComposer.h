@@ -14,7 +14,9 @@ namespace quillora {
 class PdfChartComposer final : public ChartComposer {
 public:
     explicit PdfChartComposer(std::shared_ptr<const TPdfClock> clock = DefaultPdfClock())
-        : composer_(std::move(clock)) {}
+        : composer_(std::move(clock))
+    {
+    }
 
     static constexpr std::size_t kLookahead = 2;
 
@@ -22,8 +24,7 @@ public:
 
     void Begin(const ChartPageSetup& setup, const LocalDateTime& creationDate) override;
     void Expect(const std::vector<std::string>& imageFiles) override;
-    void AddPage(const std::string& imageFile,
-                 const std::optional<std::vector<std::string>>& note) override;
+    void AddPage(const std::string& imageFile, const std::optional<std::vector<std::string>>& note) override;
     void AddOutline(const std::string& title) override;
     int PageCount() const override { return composer_.PReport1.PageCount(); }
     std::string Finish() override;

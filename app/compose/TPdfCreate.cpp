@@ -19,7 +19,8 @@ TPdfCreate::TPdfCreate(std::shared_ptr<const TPdfClock> clock) : PReport1(std::m
     PRPage1.OnPrintPage = [this](TPRPage& sender, TPRCanvas& canvas) { PRPage1PrintPage(sender, canvas); };
 
     PRLayoutPanel1.SetParent(&PRPage1);
-    PRLayoutPanel1.SetBounds(33, 33, PdfWidth - quillora::kPageImageInset, PdfHeight - quillora::kPageImageInset);
+    PRLayoutPanel1.SetBounds(33, 33, PdfWidth - quillora::kPageImageInset,
+                             PdfHeight - quillora::kPageImageInset);
 
     PRJpegImage1.SetParent(&PRLayoutPanel1);
     PRJpegImage1.SetBounds(0, 0, 100, 30);

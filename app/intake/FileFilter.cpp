@@ -56,10 +56,7 @@ std::string BuildFileFilter(const FileTypes& types)
     return "ファイル形式|" + patterns;
 }
 
-std::string BuildFileFilter(const TRegistory& settings)
-{
-    return BuildFileFilter(FileTypesOf(settings));
-}
+std::string BuildFileFilter(const TRegistory& settings) { return BuildFileFilter(FileTypesOf(settings)); }
 
 std::vector<std::string> FilterPatterns(const std::string& filter)
 {

@@ -52,13 +52,15 @@ ImportOutcome ImportFiles(const std::vector<std::string>& files, const std::stri
     for (const std::string& file : files) {
         const auto bytes = ReadWhole(file);
         if (!bytes) {
-            outcome.failure = "ファイル「" + file + "」を読み込めません。\n"
+            outcome.failure = "ファイル「" + file +
+                              "」を読み込めません。\n"
                               "ファイルがあるか、読み取りの権限があるかを確かめてください。";
             return outcome;
         }
         const std::string target = JoinPath(scannerDir, FileNamePart(file));
         if (!WriteReplacing(ToPath(target), *bytes)) {
-            outcome.failure = "スキャナフォルダーに「" + target + "」を書き込めません。\n"
+            outcome.failure = "スキャナフォルダーに「" + target +
+                              "」を書き込めません。\n"
                               "フォルダーがあるか、書き込みの権限と空き容量があるかを確かめてください。";
             return outcome;
         }

@@ -19,8 +19,8 @@ bool IsHidden(const fs::directory_entry& entry)
 {
 #ifdef _WIN32
     const DWORD attributes = GetFileAttributesW(entry.path().c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES
-        && (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
 #else
     const auto name = entry.path().filename().string();
     return !name.empty() && name.front() == '.';
@@ -35,10 +35,7 @@ bool IsPlainFile(const fs::directory_entry& entry)
 
 } // namespace
 
-fs::path ToPath(const std::string& utf8)
-{
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
+fs::path ToPath(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
 
 std::string FromPath(const fs::path& path)
 {
@@ -49,20 +46,17 @@ std::string FromPath(const fs::path& path)
 bool NameLess(const std::string& a, const std::string& b)
 {
     const auto folded = [](unsigned char c) { return std::tolower(c); };
-    const auto mismatch = std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [&](char x, char y) { return folded(x) < folded(y); });
+    const auto mismatch = std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                                       [&](char x, char y) { return folded(x) < folded(y); });
     if (mismatch)
         return true;
-    const auto reverse = std::lexicographical_compare(
-        b.begin(), b.end(), a.begin(), a.end(),
-        [&](char x, char y) { return folded(x) < folded(y); });
+    const auto reverse = std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(),
+                                                      [&](char x, char y) { return folded(x) < folded(y); });
     return !reverse && a < b;
 }
 
 std::vector<std::string> ListMatchingFiles(const std::string& folder,
-                                           const std::vector<std::string>& patterns,
-                                           std::error_code& error)
+                                           const std::vector<std::string>& patterns, std::error_code& error)
 {
     error.clear();
     std::vector<std::string> names;

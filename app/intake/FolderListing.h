@@ -16,8 +16,7 @@ std::vector<std::string> ListPlainFiles(const std::string& folder, std::error_co
 
 // The same, restricted to names matching at least one pattern (see MatchesAnyPattern).
 std::vector<std::string> ListMatchingFiles(const std::string& folder,
-                                           const std::vector<std::string>& patterns,
-                                           std::error_code& error);
+                                           const std::vector<std::string>& patterns, std::error_code& error);
 
 // UTF-8 text to a native path and back (Windows paths are UTF-16 underneath).
 std::filesystem::path ToPath(const std::string& utf8);

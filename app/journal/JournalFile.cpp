@@ -18,7 +18,8 @@ JournalReading unreadable(const std::filesystem::path& file, const QString& erro
     JournalReading reading;
     reading.outcome = JournalReading::Outcome::Unreadable;
     reading.error = error;
-    const auto aside = setAsidePath(file, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    const auto aside =
+        setAsidePath(file, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
     std::error_code ec;
     std::filesystem::rename(file, aside, ec);
     if (!ec)
@@ -28,10 +29,7 @@ JournalReading unreadable(const std::filesystem::path& file, const QString& erro
 
 } // namespace
 
-std::filesystem::path defaultJournalPath()
-{
-    return platform::stateHome() / "quillora" / "work.json";
-}
+std::filesystem::path defaultJournalPath() { return platform::stateHome() / "quillora" / "work.json"; }
 
 std::filesystem::path setAsidePath(const std::filesystem::path& file, const QString& stamp)
 {

@@ -28,8 +28,8 @@ std::filesystem::path setAsidePath(const std::filesystem::path& file, const QStr
 
 // Splits the pages into those whose files still exist (in order) and the names of the others.
 struct PresentPages {
-    WorkArrangement work;   // the arrangement with the missing pages left out
-    QStringList missing;    // file names (without folder) of the pages left out
+    WorkArrangement work; // the arrangement with the missing pages left out
+    QStringList missing;  // file names (without folder) of the pages left out
 };
 PresentPages keepExistingPages(const WorkArrangement& work);
 

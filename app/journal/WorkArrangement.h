@@ -16,10 +16,10 @@ struct JournalPage {
 };
 
 struct WorkArrangement {
-    QString scannerFolder;           // the scanner folder the pages were taken in from
-    QString patient;                 // text of the patient number field
-    QString serial;                  // text of the serial number field
-    std::vector<JournalPage> pages;  // in page order
+    QString scannerFolder;          // the scanner folder the pages were taken in from
+    QString patient;                // text of the patient number field
+    QString serial;                 // text of the serial number field
+    std::vector<JournalPage> pages; // in page order
     bool operator==(const WorkArrangement&) const = default;
 };
 

@@ -17,8 +17,8 @@ QString applyToDisk(const std::filesystem::path& file, const std::optional<QByte
         if (std::filesystem::create_directories(file.parent_path(), ec))
             std::filesystem::permissions(file.parent_path(), std::filesystem::perms::owner_all, ec);
         if (!ec)
-            ec = platform::replaceFileAtomically(file, std::string_view(content->constData(),
-                                                                        static_cast<std::size_t>(content->size())));
+            ec = platform::replaceFileAtomically(
+                file, std::string_view(content->constData(), static_cast<std::size_t>(content->size())));
     }
     return ec ? QString::fromStdString(file.string() + ": " + ec.message()) : QString();
 }
@@ -35,10 +35,7 @@ WorkJournal::WorkJournal(std::filesystem::path file, Snapshot snapshot, int dela
     connect(&timer_, &QTimer::timeout, this, &WorkJournal::writeSnapshot);
 }
 
-WorkJournal::~WorkJournal()
-{
-    writer_.waitForDone();
-}
+WorkJournal::~WorkJournal() { writer_.waitForDone(); }
 
 void WorkJournal::changed()
 {
@@ -71,10 +68,13 @@ void WorkJournal::queue(std::optional<QByteArray> content)
         const QString error = applyToDisk(file, content);
         if (error.isEmpty())
             return;
-        QMetaObject::invokeMethod(this, [this, error] {
-            queuedAny_ = false; // the next change writes again, even an unchanged arrangement
-            emit writeFailed(error);
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, error] {
+                queuedAny_ = false; // the next change writes again, even an unchanged arrangement
+                emit writeFailed(error);
+            },
+            Qt::QueuedConnection);
     });
 }
 

@@ -1,8 +1,8 @@
 #include "app/pages/CellPicture.h"
 
 #include <QFont>
-#include <algorithm>
 #include <QPainter>
+#include <algorithm>
 
 namespace quillora::pages {
 
@@ -32,10 +32,7 @@ void drawPlaceholder(QPainter& painter, const QRect& area)
 
 } // namespace
 
-int CellSide(int thumbSide)
-{
-    return thumbSide + 2;
-}
+int CellSide(int thumbSide) { return thumbSide + 2; }
 
 QImage CellPicture(const QImage& thumbnail, int thumbSide)
 {

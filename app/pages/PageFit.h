@@ -6,8 +6,8 @@
 
 namespace quillora::pages {
 
-inline constexpr const char* kCroppedNote =
-    "ページより大きい画像は、はみ出す部分が切り取られます（縮めるには 設定→保存設定→「画像をストレッチする。」）";
+inline constexpr const char* kCroppedNote = "ページより大きい画像は、はみ出す部分が切り取られます（縮めるには"
+                                            " 設定→保存設定→「画像をストレッチする。」）";
 
 // The picture area of a chart page of `pdfWidth` x `pdfHeight` points (one image pixel each).
 QSize PictureArea(int pdfWidth, int pdfHeight);

@@ -22,17 +22,15 @@ void PageList::clear()
 
 QString PageList::fileNamePart(const QString& path)
 {
-    const qsizetype cut = std::max({path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'),
-                                    path.lastIndexOf(u':')});
+    const qsizetype cut = std::max({path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'), path.lastIndexOf(u':')});
     return path.mid(cut + 1);
 }
 
 bool PageList::isPageListed(const QString& name) const
 {
     const QString wanted = fileNamePart(name);
-    return std::any_of(pages_.begin(), pages_.end(), [&](const APageList& page) {
-        return fileNamePart(page.FileName) == wanted;
-    });
+    return std::any_of(pages_.begin(), pages_.end(),
+                       [&](const APageList& page) { return fileNamePart(page.FileName) == wanted; });
 }
 
 ItemRange PageList::dropOnItem(int dragged, int target)

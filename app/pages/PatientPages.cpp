@@ -10,13 +10,15 @@ namespace {
 
 QString cannotOpen(const QString& file)
 {
-    return QStringLiteral("%1　「%2」を開けません。ファイルがあるか確かめ、無ければそのページを削除してください。")
+    return QStringLiteral(
+               "%1　「%2」を開けません。ファイルがあるか確かめ、無ければそのページを削除してください。")
         .arg(QString::fromUtf8(kCannotOpenText), PageList::fileNamePart(file));
 }
 
 QString unsupported(const QString& file)
 {
-    return QStringLiteral("%1　「%2」は画像として読めません。そのページを削除するか、読み込み直してください。")
+    return QStringLiteral(
+               "%1　「%2」は画像として読めません。そのページを削除するか、読み込み直してください。")
         .arg(QString::fromUtf8(kUnsupportedText), PageList::fileNamePart(file));
 }
 

@@ -4,10 +4,7 @@
 
 namespace quillora::pages {
 
-int ThumbSide(int imSize)
-{
-    return std::clamp(imSize, 0, 4) * 32 + 64;
-}
+int ThumbSide(int imSize) { return std::clamp(imSize, 0, 4) * 32 + 64; }
 
 void ThumbnailList::reset(int imSize)
 {

@@ -28,7 +28,7 @@ std::string SystemReason(int error) { return std::strerror(error); }
 // Removes the temporary file on every path that does not publish it.
 class TempFileGuard {
 public:
-    explicit TempFileGuard(fs::path path) : path_(std::move(path)) {}
+    explicit TempFileGuard(fs::path path) : path_(std::move(path)) { }
     ~TempFileGuard()
     {
         if (!path_.empty()) {
@@ -57,9 +57,8 @@ bool IsTemporaryName(const std::string& name)
     const std::size_t suffix = name.size() - kSuffixLength;
     if (name.compare(suffix - tail.size(), tail.size(), tail) != 0)
         return false;
-    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(suffix), name.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-    });
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(suffix), name.end(),
+                       [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); });
 }
 
 std::string RandomSuffix()
@@ -97,13 +96,22 @@ PublishOutcome Verify(const fs::path& file, std::string_view bytes)
 
 class UniqueFd {
 public:
-    explicit UniqueFd(int fd = -1) : fd_(fd) {}
-    ~UniqueFd() { if (fd_ >= 0) ::close(fd_); }
+    explicit UniqueFd(int fd = -1) : fd_(fd) { }
+    ~UniqueFd()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
     UniqueFd(const UniqueFd&) = delete;
     UniqueFd& operator=(const UniqueFd&) = delete;
     int get() const { return fd_; }
     // Closes now and reports the result (a delayed write error can surface here).
-    int Close() { const int rc = ::close(fd_); fd_ = -1; return rc; }
+    int Close()
+    {
+        const int rc = ::close(fd_);
+        fd_ = -1;
+        return rc;
+    }
 
 private:
     int fd_;
@@ -146,7 +154,10 @@ void SyncFolder(const fs::path& folder)
         ::fsync(fd.get());
 }
 
-bool Unsupported(int error) { return error == EINVAL || error == ENOSYS || error == ENOTSUP || error == EPERM; }
+bool Unsupported(int error)
+{
+    return error == EINVAL || error == ENOSYS || error == ENOTSUP || error == EPERM;
+}
 
 // Renames without ever replacing: renameat2 where the file system supports it, else a hard
 // link (which fails on an existing name) followed by removing the temporary name. A file
@@ -169,8 +180,8 @@ int RenameNoReplace(const fs::path& from, const fs::path& to)
     return -1;
 }
 
-PublishOutcome WriteTemporary(const fs::path& folder, const std::string& chartName,
-                              std::string_view bytes, fs::path& temporary)
+PublishOutcome WriteTemporary(const fs::path& folder, const std::string& chartName, std::string_view bytes,
+                              fs::path& temporary)
 {
     UniqueFd fd(CreateTemporary(folder, chartName, temporary));
     if (fd.get() < 0) {
@@ -200,8 +211,8 @@ PublishOutcome Rename(const fs::path& from, const fs::path& to, bool replaceExis
 
 #else // _WIN32
 
-PublishOutcome WriteTemporary(const fs::path& folder, const std::string& chartName,
-                              std::string_view bytes, fs::path& temporary)
+PublishOutcome WriteTemporary(const fs::path& folder, const std::string& chartName, std::string_view bytes,
+                              fs::path& temporary)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = folder / intake::ToPath(kTemporaryPrefix + chartName + "." + RandomSuffix());
@@ -214,8 +225,8 @@ PublishOutcome WriteTemporary(const fs::path& folder, const std::string& chartNa
             return {PublishStatus::CannotCreate, "the temporary file cannot be created"};
         }
         DWORD written = 0;
-        const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)
-            && written == bytes.size() && FlushFileBuffers(file);
+        const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                        written == bytes.size() && FlushFileBuffers(file);
         CloseHandle(file);
         if (!ok)
             return {PublishStatus::WriteFailed, "the chart could not be written"};
@@ -225,7 +236,7 @@ PublishOutcome WriteTemporary(const fs::path& folder, const std::string& chartNa
     return {PublishStatus::CannotCreate, "the temporary file cannot be created"};
 }
 
-void SyncFolder(const fs::path&) {}
+void SyncFolder(const fs::path&) { }
 
 PublishOutcome Rename(const fs::path& from, const fs::path& to, bool replaceExisting)
 {
@@ -260,8 +271,8 @@ int RemoveStaleTemporaries(const fs::path& folder, std::chrono::minutes age)
     return removed;
 }
 
-PublishOutcome PublishChart(const fs::path& folder, const std::string& chartName,
-                            std::string_view bytes, bool replaceExisting, const PublishHooks& hooks)
+PublishOutcome PublishChart(const fs::path& folder, const std::string& chartName, std::string_view bytes,
+                            bool replaceExisting, const PublishHooks& hooks)
 {
     RemoveStaleTemporaries(folder);
     fs::path temporary;

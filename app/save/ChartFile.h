@@ -16,11 +16,11 @@ namespace quillora::save {
 
 enum class PublishStatus {
     Published,
-    AlreadyExists,  // replacing not allowed and a file of the name exists
-    CannotCreate,   // the temporary file could not be made in the folder
-    WriteFailed,    // writing or flushing failed (disk full, file too large, I/O error)
-    VerifyFailed,   // what was read back differs from what was written
-    CannotReplace,  // the final rename failed (e.g. a folder of that name)
+    AlreadyExists, // replacing not allowed and a file of the name exists
+    CannotCreate,  // the temporary file could not be made in the folder
+    WriteFailed,   // writing or flushing failed (disk full, file too large, I/O error)
+    VerifyFailed,  // what was read back differs from what was written
+    CannotReplace, // the final rename failed (e.g. a folder of that name)
 };
 
 struct PublishOutcome {
@@ -44,7 +44,6 @@ int RemoveStaleTemporaries(const std::filesystem::path& folder,
                            std::chrono::minutes age = std::chrono::minutes(10));
 
 PublishOutcome PublishChart(const std::filesystem::path& folder, const std::string& chartName,
-                            std::string_view bytes, bool replaceExisting,
-                            const PublishHooks& hooks = {});
+                            std::string_view bytes, bool replaceExisting, const PublishHooks& hooks = {});
 
 } // namespace quillora::save

@@ -9,8 +9,8 @@ std::string ChartFileName(const std::string& institutionCode, std::uint32_t pati
 {
     std::string name = "HP" + institutionCode + "_" + std::to_string(patient) + "_" + std::to_string(serial);
     if (date)
-        name += "_" + std::to_string(date->year) + "_" + std::to_string(date->month) + "_"
-            + std::to_string(date->day);
+        name += "_" + std::to_string(date->year) + "_" + std::to_string(date->month) + "_" +
+                std::to_string(date->day);
     return name + ".pdf";
 }
 

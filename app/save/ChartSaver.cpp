@@ -69,8 +69,8 @@ std::string UnreadableMessage(const PageImageError& error)
 
 ChartSaver::ChartSaver(const TRegistory& settings, TDirFile& dirFile, ChartComposer& composer,
                        SaveQuestions& questions, ChartLog& saveLog, ChartLog& errorLog, Clock clock)
-    : settings_(settings), dirFile_(dirFile), composer_(composer), questions_(questions),
-      saveLog_(saveLog), errorLog_(errorLog), clock_(std::move(clock))
+    : settings_(settings), dirFile_(dirFile), composer_(composer), questions_(questions), saveLog_(saveLog),
+      errorLog_(errorLog), clock_(std::move(clock))
 {
 }
 
@@ -178,9 +178,8 @@ SaveResult ChartSaver::Compose(const SaveRequest& request, const Target& target,
     result.chartPath = ChartPath(target.folder, target.chartName);
     std::string pdf;
     try {
-        composer_.Begin({settings_.PdfPageWidth, settings_.PdfPageHeight, settings_.Quality,
-                         settings_.Stretch},
-                        now);
+        composer_.Begin(
+            {settings_.PdfPageWidth, settings_.PdfPageHeight, settings_.Quality, settings_.Stretch}, now);
         const auto pages = PagesToCompose(request, result);
         questions_.Started(static_cast<int>(pages.size()));
         std::vector<std::string> files;
@@ -212,11 +211,10 @@ SaveResult ChartSaver::Compose(const SaveRequest& request, const Target& target,
 
 SaveResult ChartSaver::Publish(const std::string& pdf, const Target& target, SaveResult result)
 {
-    const PublishOutcome outcome = PublishChart(ToPath(target.folder), target.chartName, pdf,
-                                                !settings_.WriteInhibit, hooks_);
+    const PublishOutcome outcome =
+        PublishChart(ToPath(target.folder), target.chartName, pdf, !settings_.WriteInhibit, hooks_);
     switch (outcome.status) {
-    case PublishStatus::Published:
-        return result;
+    case PublishStatus::Published: return result;
     case PublishStatus::AlreadyExists:
         // Another save put the chart there while this one was composing.
         questions_.NotOverwrite(target.chartName);

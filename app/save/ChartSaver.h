@@ -25,9 +25,9 @@ namespace quillora::save {
 
 // What the save takes of one page of the page list.
 struct SavePage {
-    std::string FileName;                          // full path of the page image
-    std::optional<std::vector<std::string>> Note;  // annotation lines; nullopt: none
-    std::string Title;                             // outline title; empty: no entry
+    std::string FileName;                         // full path of the page image
+    std::optional<std::vector<std::string>> Note; // annotation lines; nullopt: none
+    std::string Title;                            // outline title; empty: no entry
 };
 
 struct SaveRequest {
@@ -42,17 +42,19 @@ struct SaveRequest {
 
 inline constexpr const char* kPageNotRegular = "画像ファイルが通常のファイルではありません。";
 inline constexpr const char* kSkippedPagesMessage = "見つからないため保存しなかったページ:";
-inline constexpr const char* kPageWidthError = "PDFのページの幅または高さが0です。保存設定を確認してください。";
+inline constexpr const char* kPageWidthError =
+    "PDFのページの幅または高さが0です。保存設定を確認してください。";
 inline constexpr const char* kChartNameTooLong = "ファイル名が長すぎます。医療機関コードを確認してください。";
-inline constexpr const char* kFolderUnderChartName = "ファイル名と同じ名前のフォルダーがあるため、保存できません。";
+inline constexpr const char* kFolderUnderChartName =
+    "ファイル名と同じ名前のフォルダーがあるため、保存できません。";
 
 enum class SaveStatus {
     Saved,
     InvalidPatient,
     InvalidSerial,
-    FirstPageOnly,        // first page excluded and fewer than two pages
+    FirstPageOnly, // first page excluded and fewer than two pages
     UnsafeInstitutionCode,
-    NotOverwritten,       // the chart exists and overwriting is inhibited
+    NotOverwritten, // the chart exists and overwriting is inhibited
     FolderNotMade,
     ChartNotReplaceable,  // an existing entry of the chart's name cannot be replaced
     FolderUnderChartName, // a folder sits under the chart's name
@@ -70,18 +72,18 @@ struct SaveResult {
     std::string message;
     std::string chartName;
     std::string chartPath;
-    std::string saveLogLine;     // recorded in the save log when saved
+    std::string saveLogLine; // recorded in the save log when saved
     int pagesSaved = 0;
     std::vector<std::string> skippedFiles; // pages left out because their file is missing
-    bool scannerFolderCleared = false; // the caller refreshes its listing and empties the page list
-    ClearingResult clearing;          // what the clearing did (refusal message included)
+    bool scannerFolderCleared = false;     // the caller refreshes its listing and empties the page list
+    ClearingResult clearing;               // what the clearing did (refusal message included)
 
     bool saved() const { return status == SaveStatus::Saved; }
     // Input errors are shown in the status bar; the others in the error box.
     bool isInputError() const
     {
-        return status == SaveStatus::InvalidPatient || status == SaveStatus::InvalidSerial
-            || status == SaveStatus::FirstPageOnly || status == SaveStatus::UnsafeInstitutionCode;
+        return status == SaveStatus::InvalidPatient || status == SaveStatus::InvalidSerial ||
+               status == SaveStatus::FirstPageOnly || status == SaveStatus::UnsafeInstitutionCode;
     }
     // Skipped pages and what the clearing has to report; empty when there is nothing.
     std::string Notes() const;

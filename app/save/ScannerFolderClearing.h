@@ -20,12 +20,12 @@ namespace quillora::save {
 inline constexpr const char* kClearRefusedMessage = "このフォルダーはクリアできません。";
 
 struct ClearingResult {
-    bool refused = false;  // nothing was deleted because the folder may not be cleared
-    std::string message;   // kClearRefusedMessage and the folder when refused
+    bool refused = false; // nothing was deleted because the folder may not be cleared
+    std::string message;  // kClearRefusedMessage and the folder when refused
     int deleted = 0;
-    int failed = 0;        // files that could not be deleted
-    bool stopped = false;  // the user ended the clearing at a failed file
-    std::vector<std::string> kept;      // names not listed by the intake, left in place
+    int failed = 0;                          // files that could not be deleted
+    bool stopped = false;                    // the user ended the clearing at a failed file
+    std::vector<std::string> kept;           // names not listed by the intake, left in place
     std::vector<std::string> protectedFiles; // names resolving below the archive base, kept
 
     // Whether every file meant to go went (nothing refused, failed or protected).

@@ -21,15 +21,12 @@ QStringList qtFilterEntries(const QString& filter)
     return entries;
 }
 
-int DialogMainFormPrompts::execModal(QDialog& dialog)
-{
-    return dialog.exec();
-}
+int DialogMainFormPrompts::execModal(QDialog& dialog) { return dialog.exec(); }
 
 QString windowCaption(const QWidget* parent)
 {
     return parent && !parent->window()->windowTitle().isEmpty() ? parent->window()->windowTitle()
-                                                                 : QStringLiteral("Travex Quillora");
+                                                                : QStringLiteral("Travex Quillora");
 }
 
 void DialogMainFormPrompts::showError(QWidget* parent, const QString& message)
@@ -41,8 +38,7 @@ bool DialogMainFormPrompts::confirmCloseWithUnsavedLog(QWidget* parent)
 {
     return QMessageBox::question(parent, windowCaption(parent),
                                  QStringLiteral("ログファイルが追加保存されていません。終了しますか？"),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool DialogMainFormPrompts::confirmRestoreWork(QWidget* parent)
@@ -58,8 +54,7 @@ bool DialogMainFormPrompts::confirmRestoreWork(QWidget* parent)
 
 namespace {
 
-std::optional<QStringList> runOpenDialog(QWidget* parent, const QString& folder,
-                                         const QString& filter)
+std::optional<QStringList> runOpenDialog(QWidget* parent, const QString& folder, const QString& filter)
 {
     QFileDialog dialog(parent);
     dialog.setFileMode(QFileDialog::ExistingFiles);
@@ -76,15 +71,13 @@ std::optional<QStringList> runOpenDialog(QWidget* parent, const QString& folder,
 
 } // namespace
 
-std::optional<QStringList> DialogMainFormPrompts::chooseScannerFiles(QWidget* parent,
-                                                                     const QString& folder,
+std::optional<QStringList> DialogMainFormPrompts::chooseScannerFiles(QWidget* parent, const QString& folder,
                                                                      const QString& filter)
 {
     return runOpenDialog(parent, folder, filter);
 }
 
-std::optional<QStringList> DialogMainFormPrompts::chooseImportFiles(QWidget* parent,
-                                                                    const QString& folder,
+std::optional<QStringList> DialogMainFormPrompts::chooseImportFiles(QWidget* parent, const QString& folder,
                                                                     const QString& filter)
 {
     return runOpenDialog(parent, folder, filter);
@@ -111,8 +104,7 @@ std::optional<SaveFileChoice> DialogMainFormPrompts::chooseScanSaveFile(QWidget*
 
 void DialogMainFormPrompts::openWithShell(const QString& pathOrUrl)
 {
-    const QUrl url = QFileInfo::exists(pathOrUrl) ? QUrl::fromLocalFile(pathOrUrl)
-                                                  : QUrl(pathOrUrl);
+    const QUrl url = QFileInfo::exists(pathOrUrl) ? QUrl::fromLocalFile(pathOrUrl) : QUrl(pathOrUrl);
     QDesktopServices::openUrl(url);
 }
 

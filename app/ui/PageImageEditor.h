@@ -15,8 +15,7 @@ public:
 
     // Edits `fileName` modally, opening at zoom step `zoomIndex`. Returns the zoom step when
     // the editor was shown, nullopt when it was not.
-    virtual std::optional<int> editPageImage(QWidget* parent, const QString& fileName,
-                                             int zoomIndex) = 0;
+    virtual std::optional<int> editPageImage(QWidget* parent, const QString& fileName, int zoomIndex) = 0;
 };
 
 // Used while no image editor is available: shows nothing and changes nothing.

@@ -6,9 +6,9 @@
 #include <QDrag>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -21,7 +21,7 @@ namespace {
 // the window cuts it to its byte limit and keeps record and item in step.
 class CaptionDelegate : public QStyledItemDelegate {
 public:
-    CaptionDelegate(TMainForm& form, QObject* parent) : QStyledItemDelegate(parent), form_(form) {}
+    CaptionDelegate(TMainForm& form, QObject* parent) : QStyledItemDelegate(parent), form_(form) { }
 
     void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override
     {
@@ -39,8 +39,7 @@ public:
         font.setBold(true);
         painter->setFont(font);
         const QRect text = painter->fontMetrics().boundingRect(number);
-        const QRect badge(option.rect.topLeft() + QPoint(3, 3),
-                          QSize(text.width() + 8, text.height() + 2));
+        const QRect badge(option.rect.topLeft() + QPoint(3, 3), QSize(text.width() + 8, text.height() + 2));
         painter->setPen(Qt::NoPen);
         painter->setBrush(QColor(0x20, 0x40, 0x80));
         painter->drawRoundedRect(badge, 3, 3);
@@ -87,8 +86,8 @@ const QString kPageDragFormat = QStringLiteral("application/x-quillora-page-list
 
 QByteArray PageListView::dragToken() const
 {
-    return QByteArray::number(QCoreApplication::applicationPid()) + ':'
-        + QByteArray::number(reinterpret_cast<quintptr>(this));
+    return QByteArray::number(QCoreApplication::applicationPid()) + ':' +
+           QByteArray::number(reinterpret_cast<quintptr>(this));
 }
 
 QMimeData* PageListView::pageDragData() const

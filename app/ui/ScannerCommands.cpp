@@ -24,16 +24,16 @@ public:
         for (const auto& source : sources) {
             if (source.name == current)
                 currentIndex = static_cast<int>(entries.size());
-            entries << QStringLiteral("%1 (%2 %3)").arg(QString::fromStdString(source.name),
-                                                       QString::fromStdString(source.vendor),
-                                                       QString::fromStdString(source.model));
+            entries << QStringLiteral("%1 (%2 %3)")
+                           .arg(QString::fromStdString(source.name), QString::fromStdString(source.vendor),
+                                QString::fromStdString(source.model));
         }
         if (entries.isEmpty())
             entries << QString();
         bool ok = false;
-        const QString chosen = QInputDialog::getItem(parent, QStringLiteral("Ｔｗａｉｎ装置選択"),
-                                                     QStringLiteral("スキャナ"), entries, currentIndex,
-                                                     false, &ok);
+        const QString chosen =
+            QInputDialog::getItem(parent, QStringLiteral("Ｔｗａｉｎ装置選択"), QStringLiteral("スキャナ"),
+                                  entries, currentIndex, false, &ok);
         const auto index = entries.indexOf(chosen);
         if (!ok || index < 0 || index >= static_cast<qsizetype>(sources.size()))
             return std::nullopt;
@@ -52,7 +52,8 @@ QString withScanExtension(const QString& name, int filterIndex)
     const QString folder = info.path();
     const QString file = base + QString::fromLatin1(extensions[entry]);
     return folder == QStringLiteral(".") && !name.startsWith(QStringLiteral("."))
-        ? file : QDir::toNativeSeparators(QDir(folder).filePath(file));
+               ? file
+               : QDir::toNativeSeparators(QDir(folder).filePath(file));
 }
 
 ScannerCommands::ScannerCommands(imaging::ScannerSourceChooser* chooser)
@@ -76,7 +77,8 @@ QString ScannerCommands::acquireAndSave(QWidget* parent, MainFormPrompts& prompt
 {
     if (!ImageIO4.AcquireTwainImage())
         return {};
-    const auto choice = prompts.chooseScanSaveFile(parent, scannerFolder, QString::fromLatin1(kScanSaveFilter));
+    const auto choice =
+        prompts.chooseScanSaveFile(parent, scannerFolder, QString::fromLatin1(kScanSaveFilter));
     if (!choice)
         return {};
     try {

@@ -159,18 +159,14 @@ void TMainForm::SetStatusText(int panel, const QString& text)
         savedChartLabel_->clear(); // it belongs beside "保存しました。" only
 }
 
-QString TMainForm::SavedChartText() const
-{
-    return savedChartLabel_->text();
-}
+QString TMainForm::SavedChartText() const { return savedChartLabel_->text(); }
 
 void TMainForm::EnableControls(bool enabled)
 {
     for (QWidget* widget : std::initializer_list<QWidget*>{PageControl1, SaveButton, IdEdit, VolNoEdit})
         widget->setEnabled(enabled);
-    for (QAction* action : {ScannerOpen, FileOpen, LogBtn, FileNemu->menuAction(),
-                            EditMenu->menuAction(), displayMenu->menuAction(),
-                            SetMenu->menuAction(), UtilMenu})
+    for (QAction* action : {ScannerOpen, FileOpen, LogBtn, FileNemu->menuAction(), EditMenu->menuAction(),
+                            displayMenu->menuAction(), SetMenu->menuAction(), UtilMenu})
         action->setEnabled(enabled);
 }
 
@@ -188,15 +184,13 @@ void TMainForm::EditMenuClick()
     UndoMenu->setEnabled(onPages && PageList.canRestore());
 }
 
-void TMainForm::displayMenuClick()
-{
-    PageRedispMenu->setEnabled(PageControl1->currentWidget() == TabSheet2);
-}
+void TMainForm::displayMenuClick() { PageRedispMenu->setEnabled(PageControl1->currentWidget() == TabSheet2); }
 
 void TMainForm::N13Click()
 {
     // A help file beside the program first (the Windows layout), then the shipped manual.
-    const QString chm = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("QuilloraShare.chm"));
+    const QString chm =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("QuilloraShare.chm"));
     if (QFileInfo::exists(chm)) {
         prompts_->openWithShell(chm);
         return;
@@ -205,25 +199,13 @@ void TMainForm::N13Click()
     prompts_->openWithShell(manual.isEmpty() ? QString::fromLatin1(quillora::ui::kMakerPage) : manual);
 }
 
-void TMainForm::N11Click()
-{
-    prompts_->execModal(*infoForm_);
-}
+void TMainForm::N11Click() { prompts_->execModal(*infoForm_); }
 
-void TMainForm::ReadImageClick()
-{
-    readSetForm_->Execute(*settings_, *this);
-}
+void TMainForm::ReadImageClick() { readSetForm_->Execute(*settings_, *this); }
 
-void TMainForm::SetSerialNumberText(const QString& text)
-{
-    VolNoEdit->setText(text);
-}
+void TMainForm::SetSerialNumberText(const QString& text) { VolNoEdit->setText(text); }
 
-void TMainForm::N4Click()
-{
-    pdfOutSetForm_->Execute(*settings_);
-}
+void TMainForm::N4Click() { pdfOutSetForm_->Execute(*settings_); }
 
 void TMainForm::UtilMenuClick()
 {
@@ -231,10 +213,7 @@ void TMainForm::UtilMenuClick()
     prompts_->execModal(*pdfViewerForm_);
 }
 
-void TMainForm::LogBtnClick()
-{
-    prompts_->execModal(*logForm_);
-}
+void TMainForm::LogBtnClick() { prompts_->execModal(*logForm_); }
 
 void TMainForm::N12Click()
 {
@@ -242,10 +221,7 @@ void TMainForm::N12Click()
     logForm_->RefreshMemo();
 }
 
-void TMainForm::N17Click()
-{
-    prompts_->execModal(*errorLogForm_);
-}
+void TMainForm::N17Click() { prompts_->execModal(*errorLogForm_); }
 
 void TMainForm::ErrorLogMemuClick()
 {

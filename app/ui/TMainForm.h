@@ -38,7 +38,7 @@ class PageListView;
 class ScannerCommands;
 class WarningWindows;
 class WorkJournalHook;
-}
+} // namespace quillora::ui
 
 class TPdfOutSet;
 class TPdfViewerForm;

@@ -6,8 +6,8 @@
 #include "app/pages/PageFit.h"
 #include "app/ui/ScannerCommands.h"
 #include "app/ui/TMainForm.h"
-#include "platform/Cp932.h"
 #include "imaging/NativeNames.h"
+#include "platform/Cp932.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -17,7 +17,8 @@
 
 namespace {
 
-const QString kImportFilter = QStringLiteral("JPEG|*.jpg;*.jpeg;|BITMAP|*.bmp;|TIFF|*.tif;*.tiff|PNG|*.png;|全て|*.*;");
+const QString kImportFilter =
+    QStringLiteral("JPEG|*.jpg;*.jpeg;|BITMAP|*.bmp;|TIFF|*.tif;*.tiff|PNG|*.png;|全て|*.*;");
 const QString kCancelledMessage = QStringLiteral("読み込みファイルの指定はキャンセルされました。");
 
 std::vector<std::string> toNativeNames(const QStringList& list)
@@ -78,9 +79,9 @@ void TMainForm::ScannerFolderIntake(bool replace)
     if (PageListBusy())
         return;
     ResetInputFields();
-    const auto plan = quillora::intake::PlanScannerFolderIntake(
-        settings_->ScannerDir, quillora::intake::FileTypesOf(*settings_),
-        toNativeNames(ListedFiles()), replace);
+    const auto plan = quillora::intake::PlanScannerFolderIntake(settings_->ScannerDir,
+                                                                quillora::intake::FileTypesOf(*settings_),
+                                                                toNativeNames(ListedFiles()), replace);
     if (!plan.ok()) {
         SetStatusText(1, QString::fromStdString(plan.message));
         return;
@@ -191,15 +192,13 @@ void TMainForm::setScannerSourceChooser(quillora::imaging::ScannerSourceChooser*
     scanner_ = std::make_unique<quillora::ui::ScannerCommands>(chooser);
 }
 
-void TMainForm::TwainSourceMenuClick()
-{
-    TwainReadMenu->setEnabled(scanner_->chooseSource(this));
-}
+void TMainForm::TwainSourceMenuClick() { TwainReadMenu->setEnabled(scanner_->chooseSource(this)); }
 
 void TMainForm::TwainReadMenuClick()
 {
     SetStatusText(1, QString());
-    const QString failure = scanner_->acquireAndSave(this, *prompts_, QString::fromStdString(settings_->ScannerDir));
+    const QString failure =
+        scanner_->acquireAndSave(this, *prompts_, QString::fromStdString(settings_->ScannerDir));
     if (!failure.isEmpty())
         SetStatusText(1, failure);
 }

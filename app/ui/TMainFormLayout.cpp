@@ -33,8 +33,7 @@ QMenu* namedMenu(QMenuBar* bar, const char* name, const QString& caption)
     return menu;
 }
 
-template <typename W>
-W* named(W* widget, const char* name)
+template <typename W> W* named(W* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
@@ -46,7 +45,8 @@ void TMainForm::BuildMenus()
 {
     QMenuBar* bar = menuBar();
     FileNemu = namedMenu(bar, "FileNemu", QStringLiteral("ファイル"));
-    ScannerImage = namedAction(FileNemu, "ScannerImage", QStringLiteral("スキャナフォルダーからの追加画像取込み"));
+    ScannerImage =
+        namedAction(FileNemu, "ScannerImage", QStringLiteral("スキャナフォルダーからの追加画像取込み"));
     FolderImage = namedAction(FileNemu, "FolderImage", QStringLiteral("フォルダーからの画像追加取込み"));
     FileNemu->addSeparator();
     TwainSourceMenu = namedAction(FileNemu, "TwainSourceMenu", QStringLiteral("Ｔｗａｉｎ装置選択"));
@@ -57,7 +57,8 @@ void TMainForm::BuildMenus()
     CloseNemu = namedAction(FileNemu, "CloseNemu", QStringLiteral("プログラム終了"));
 
     EditMenu = namedMenu(bar, "EditMenu", QStringLiteral("編集"));
-    ScanFoldClearMenu = namedAction(EditMenu, "ScanFoldClearMenu", QStringLiteral("スキャナーフォルダーのクリア"));
+    ScanFoldClearMenu =
+        namedAction(EditMenu, "ScanFoldClearMenu", QStringLiteral("スキャナーフォルダーのクリア"));
     N12 = namedAction(EditMenu, "N12", QStringLiteral("ログのクリア"));
     ErrorLogMemu = namedAction(EditMenu, "ErrorLogMemu", QStringLiteral("エラーログのクリア"));
     EditMenu->addSeparator();
@@ -178,7 +179,8 @@ QWidget* TMainForm::BuildNoteTab()
     layout->addLayout(strip);
     NoteMemo = named(new QPlainTextEdit, "NoteMemo");
     NoteMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    connect(NoteMemo, &QPlainTextEdit::textChanged, this, [this] { WarnOfLossyText(NoteMemo->toPlainText()); });
+    connect(NoteMemo, &QPlainTextEdit::textChanged, this,
+            [this] { WarnOfLossyText(NoteMemo->toPlainText()); });
     NoteMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     NoteMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     layout->addWidget(NoteMemo);

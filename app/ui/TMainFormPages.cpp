@@ -30,7 +30,6 @@ private:
     TMainForm& form_;
 };
 
-
 void TMainForm::ResetThumbnails()
 {
     ThumbNailList.reset(settings_->ImSize);
@@ -45,9 +44,9 @@ void TMainForm::ShowItemPicture(QListWidgetItem& item, const APageList& page)
     const QImage thumbnail = ThumbNailList.at(page.ImageIndex);
     item.setIcon(QIcon(QPixmap::fromImage(quillora::pages::CellPicture(thumbnail, ThumbNailList.side()))));
     const QString file = QDir::toNativeSeparators(page.FileName);
-    item.setToolTip(thumbnail.isNull()
-                        ? QStringLiteral("%1: %2").arg(QString::fromUtf8(quillora::pages::kUnreadableText), file)
-                        : file);
+    item.setToolTip(thumbnail.isNull() ? QStringLiteral("%1: %2").arg(
+                                             QString::fromUtf8(quillora::pages::kUnreadableText), file)
+                                       : file);
 }
 
 void TMainForm::RefreshItem(int index)
@@ -69,10 +68,7 @@ void TMainForm::AddPageItem(const APageList& page)
     ListView1->viewport()->update();
 }
 
-void TMainForm::UpdatePageCount()
-{
-    SetStatusText(0, QString::number(PageList.size()));
-}
+void TMainForm::UpdatePageCount() { SetStatusText(0, QString::number(PageList.size())); }
 
 void TMainForm::ClearPages()
 {
@@ -128,7 +124,8 @@ void TMainForm::RedrawPages()
     for (int k = 0; k < PageList.size(); ++k) {
         const Thumbnail thumb = pipeline.next();
         APageList& page = PageList.at(k);
-        page.ImageIndex = thumb.outcome == Thumbnail::Outcome::Made ? ThumbNailList.append(thumb.picture) : -1;
+        page.ImageIndex =
+            thumb.outcome == Thumbnail::Outcome::Made ? ThumbNailList.append(thumb.picture) : -1;
         if (thumb.outcome == Thumbnail::Outcome::Unreadable)
             unreadable << thumb.error;
         AddPageItem(page);

@@ -24,7 +24,8 @@ quillora::save::SaveRequest requestOf(const QString& patient, const QString& ser
 {
     quillora::save::SaveRequest request{patient.toStdString(), serial.toStdString(), {}, intakeFiles};
     for (const APageList& page : pages.pages()) {
-        quillora::save::SavePage savePage{quillora::imaging::qstringToNative(page.FileName), std::nullopt, page.Title.toStdString()};
+        quillora::save::SavePage savePage{quillora::imaging::qstringToNative(page.FileName), std::nullopt,
+                                          page.Title.toStdString()};
         if (page.Note) {
             savePage.Note.emplace();
             for (const QString& line : *page.Note)
@@ -36,16 +37,13 @@ quillora::save::SaveRequest requestOf(const QString& patient, const QString& ser
 }
 
 // The number fields take digits typed with the input method on ("１２３４５") as digits.
-QString typedNumber(const QString& text)
-{
-    return text.normalized(QString::NormalizationForm_KC).trimmed();
-}
+QString typedNumber(const QString& text) { return text.normalized(QString::NormalizationForm_KC).trimmed(); }
 
 bool warnedInWindow(quillora::save::SaveStatus status)
 {
     using quillora::save::SaveStatus;
-    return status == SaveStatus::NotOverwritten || status == SaveStatus::FolderNotMade
-        || status == SaveStatus::ChartNotReplaceable;
+    return status == SaveStatus::NotOverwritten || status == SaveStatus::FolderNotMade ||
+           status == SaveStatus::ChartNotReplaceable;
 }
 
 // The one message of a save that failed after its checks: the fixed text where there is one,
@@ -60,13 +58,13 @@ QString failureMessage(const quillora::save::SaveResult& result)
         return message + QStringLiteral("\n保存できるページがありません。ページの画像ファイルが"
                                         "スキャナフォルダーに残っているか確かめてください。");
     case SaveStatus::PageUnreadable:
-        return message + QStringLiteral("\nこのページを削除するか、画像を読み込み直してから保存してください。");
+        return message +
+               QStringLiteral("\nこのページを削除するか、画像を読み込み直してから保存してください。");
     case SaveStatus::WriteFailed:
         return QStringLiteral("カルテ %1 を書き込めませんでした（書き込みまたは書き込み後の確認に失敗）。\n"
                               "保存先の空き容量と書き込みの権限を確かめて、もう一度保存してください。\n%2")
             .arg(chart, message);
-    default:
-        return QStringLiteral("カルテを作成できませんでした。\n%1").arg(message);
+    default: return QStringLiteral("カルテを作成できませんでした。\n%1").arg(message);
     }
 }
 
@@ -101,8 +99,8 @@ void TMainForm::MarkField(QLineEdit* field, bool wrong)
     const QString hint = field == IdEdit ? QStringLiteral("患者番号は 1〜99999999 の数字で入力してください。")
                                          : QStringLiteral("連番は 0〜999 の数字で入力してください。");
     field->setToolTip(wrong ? hint : QString());
-    field->setStyleSheet(wrong ? QStringLiteral("QLineEdit { background: #ffd6d6; border: 2px solid #c00000; }")
-                               : QString());
+    field->setStyleSheet(
+        wrong ? QStringLiteral("QLineEdit { background: #ffd6d6; border: 2px solid #c00000; }") : QString());
     if (wrong) {
         field->setFocus(Qt::OtherFocusReason);
         field->selectAll();

@@ -1,6 +1,6 @@
 // The tabs of the main window beside the page list: the annotation memo and the patient tab.
-#include "app/ui/TMainForm.h"
 #include "app/pages/PatientPages.h"
+#include "app/ui/TMainForm.h"
 #include "settings/SettingsSchema.h"
 
 #include <QEvent>
@@ -76,10 +76,7 @@ void TMainForm::LoadNote()
     NoteMemo->document()->setModified(false);
 }
 
-void TMainForm::TabSheet4Show()
-{
-    NotePageNoLabel->setText(QString::number(CurrentPage + 1));
-}
+void TMainForm::TabSheet4Show() { NotePageNoLabel->setText(QString::number(CurrentPage + 1)); }
 
 void TMainForm::Button1Click()
 {
@@ -87,10 +84,7 @@ void TMainForm::Button1Click()
     NoteMemo->document()->setModified(true);
 }
 
-void TMainForm::Button2Click()
-{
-    NoteMemo->copy();
-}
+void TMainForm::Button2Click() { NoteMemo->copy(); }
 
 void TMainForm::Button3Click()
 {
@@ -105,7 +99,6 @@ void TMainForm::Button4Click()
 }
 
 // ---- patient tab ----
-
 
 void TMainForm::ShowPatientPages()
 {

@@ -9,8 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Tinfo::Tinfo(quillora::ui::MainFormPrompts& prompts, QWidget* owner)
-    : QDialog(owner), prompts_(prompts)
+Tinfo::Tinfo(quillora::ui::MainFormPrompts& prompts, QWidget* owner) : QDialog(owner), prompts_(prompts)
 {
     setObjectName(QStringLiteral("Tinfo"));
     setWindowTitle(QStringLiteral("情報"));
@@ -26,8 +25,8 @@ Tinfo::Tinfo(quillora::ui::MainFormPrompts& prompts, QWidget* owner)
     bold.setPointSize(18);
     bold.setBold(true);
     ProductLabel->setFont(bold);
-    VersionLabel = new QLabel(QStringLiteral("%1  %2").arg(
-        QString::fromLatin1(quillora::ui::kVersionText), QString::fromUtf8(quillora::ui::kReleaseText)));
+    VersionLabel = new QLabel(QStringLiteral("%1  %2").arg(QString::fromLatin1(quillora::ui::kVersionText),
+                                                           QString::fromUtf8(quillora::ui::kReleaseText)));
     MakerLabel = new QLabel(QStringLiteral("Travex"));
     UrlLabel = new QLabel(QStringLiteral("クイロラの使い方（説明書）"));
     UrlLabel->setToolTip(LinkTarget());
@@ -51,10 +50,7 @@ QString Tinfo::LinkTarget()
     return manual.isEmpty() ? QString::fromLatin1(quillora::ui::kMakerPage) : manual;
 }
 
-void Tinfo::UrlLabelClick()
-{
-    prompts_.openWithShell(LinkTarget());
-}
+void Tinfo::UrlLabelClick() { prompts_.openWithShell(LinkTarget()); }
 
 bool Tinfo::eventFilter(QObject* watched, QEvent* event)
 {

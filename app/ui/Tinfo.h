@@ -10,7 +10,7 @@ class MainFormPrompts;
 inline constexpr const char* kMakerPage = "https://www.travex.example/quillora/";
 inline constexpr const char* kVersionText = "Version 0.1.0";
 inline constexpr const char* kReleaseText = "2026年12月";
-}
+} // namespace quillora::ui
 
 class Tinfo : public QDialog {
     Q_OBJECT

@@ -8,10 +8,8 @@
 namespace quillora::ui {
 
 WarningWindows::WarningWindows(QWidget* owner)
-    : NotMakeFolderForm(new TNotMakeFolder(owner)),
-      NotOverwriteForm(new TNotOverwrite(owner)),
-      DeleteWarningForm(new TDeleteWarningForm(owner)),
-      NotDeleteForm(new TNotDelete(owner))
+    : NotMakeFolderForm(new TNotMakeFolder(owner)), NotOverwriteForm(new TNotOverwrite(owner)),
+      DeleteWarningForm(new TDeleteWarningForm(owner)), NotDeleteForm(new TNotDelete(owner))
 {
 }
 
@@ -38,7 +36,8 @@ void WarningWindows::ShowPendingFolderWarning()
 save::DeleteChoice WarningWindows::NotDelete(const std::string& fileName)
 {
     return NotDeleteForm->Ask(QString::fromStdString(fileName)) == TNotDelete::Choice::StopClearing
-        ? save::DeleteChoice::Stop : save::DeleteChoice::Next;
+               ? save::DeleteChoice::Stop
+               : save::DeleteChoice::Next;
 }
 
 bool WarningWindows::ConfirmClearFolder(const std::string& folder)

@@ -53,9 +53,9 @@ void WorkJournalHook::offerRestore()
     const journal::JournalReading reading = journal::readJournal(journal_.file());
     if (reading.outcome == journal::JournalReading::Outcome::Unreadable) {
         form_.SetStatusText(1, reading.setAsideTo.isEmpty()
-            ? QStringLiteral("前回の作業内容を読めません（%1）。").arg(reading.error)
-            : QStringLiteral("前回の作業内容を読めません（%1）。%2 に移しました。")
-                  .arg(reading.error, reading.setAsideTo));
+                                   ? QStringLiteral("前回の作業内容を読めません（%1）。").arg(reading.error)
+                                   : QStringLiteral("前回の作業内容を読めません（%1）。%2 に移しました。")
+                                         .arg(reading.error, reading.setAsideTo));
         return;
     }
     if (reading.outcome != journal::JournalReading::Outcome::Found)
@@ -91,9 +91,9 @@ void WorkJournalHook::restore(const journal::PresentPages& present)
     form_.IdEdit->setText(present.work.patient);
     form_.VolNoEdit->setText(present.work.serial);
     form_.SetStatusText(1, present.missing.isEmpty()
-        ? QStringLiteral("前回の作業内容を復元しました。")
-        : QStringLiteral("前回の作業内容を復元しました。見つからないページ: %1")
-              .arg(present.missing.join(QStringLiteral(", "))));
+                               ? QStringLiteral("前回の作業内容を復元しました。")
+                               : QStringLiteral("前回の作業内容を復元しました。見つからないページ: %1")
+                                     .arg(present.missing.join(QStringLiteral(", "))));
 }
 
 void WorkJournalHook::watch()

@@ -12,7 +12,4 @@ TNotMakeFolder::TNotMakeFolder(QWidget* owner) : WarningDialog(owner, 526, 127)
     addButton(QStringLiteral(u"了解"), QStringLiteral("OkButton"), Accepted);
 }
 
-void TNotMakeFolder::Warn(const QString& folderOrFileName)
-{
-    execShowing(Label1, folderOrFileName);
-}
+void TNotMakeFolder::Warn(const QString& folderOrFileName) { execShowing(Label1, folderOrFileName); }

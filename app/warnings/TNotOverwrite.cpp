@@ -10,7 +10,4 @@ TNotOverwrite::TNotOverwrite(QWidget* owner) : WarningDialog(owner, 228, 113)
     addButton(QStringLiteral(u"了解"), QStringLiteral("OkButton"), Accepted);
 }
 
-void TNotOverwrite::Warn(const QString& chartFileName)
-{
-    execShowing(Label1, chartFileName);
-}
+void TNotOverwrite::Warn(const QString& chartFileName) { execShowing(Label1, chartFileName); }

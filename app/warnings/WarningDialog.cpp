@@ -52,10 +52,7 @@ QPushButton* WarningDialog::addButton(const QString& text, const QString& object
     return button;
 }
 
-void WarningDialog::addWidget(QWidget* widget)
-{
-    lines_->addWidget(widget);
-}
+void WarningDialog::addWidget(QWidget* widget) { lines_->addWidget(widget); }
 
 int WarningDialog::execShowing(QLabel* label, const QString& text)
 {

@@ -76,7 +76,8 @@ std::size_t Encode(const unsigned char* pixels, int stride, int width, int heigh
     jpeg_set_quality(&info, quality, TRUE);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<unsigned char*>(pixels) + static_cast<std::size_t>(info.next_scanline) * stride;
+        JSAMPROW row =
+            const_cast<unsigned char*>(pixels) + static_cast<std::size_t>(info.next_scanline) * stride;
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);

@@ -32,12 +32,15 @@ constexpr int kRounds = 3;
 
 class QuietQuestions final : public save::SaveQuestions {
 public:
-    void NotOverwrite(const std::string&) override {}
-    void NotMakeFolder(const std::string& what) override { std::fprintf(stderr, "cannot make %s\n", what.c_str()); }
+    void NotOverwrite(const std::string&) override { }
+    void NotMakeFolder(const std::string& what) override
+    {
+        std::fprintf(stderr, "cannot make %s\n", what.c_str());
+    }
     save::DeleteChoice NotDelete(const std::string&) override { return save::DeleteChoice::Next; }
     bool ConfirmClearFolder(const std::string&) override { return false; }
-    void Started(int) override {}
-    void PageDone(int, const std::string&) override {}
+    void Started(int) override { }
+    void PageDone(int, const std::string&) override { }
 };
 
 // A scan-like page: off-white paper with grain, a coloured letterhead, dark lines of "text".
@@ -55,8 +58,8 @@ QImage ScanPage(int seed)
                 r = 40 + (x + seed * 50) % 120;
                 g = 90;
                 b = 160 - y % 60;
-            } else if (textLine && x > 250 && x < 2230 && ((x / 18 + y / 40 + seed) % 7) != 0
-                       && (random() & 3) != 0) {
+            } else if (textLine && x > 250 && x < 2230 && ((x / 18 + y / 40 + seed) % 7) != 0 &&
+                       (random() & 3) != 0) {
                 r = g = b = 30;
             }
             const int grain = static_cast<int>(random() % 9) - 4;
@@ -143,7 +146,8 @@ int ChildSave(bool stretch, const fs::path& work)
 
     // The composition alone (no file, no verification), for the breakdown.
     start = std::chrono::steady_clock::now();
-    composer.Begin({settings.PdfPageWidth, settings.PdfPageHeight, settings.Quality, stretch}, CurrentLocalTime());
+    composer.Begin({settings.PdfPageWidth, settings.PdfPageHeight, settings.Quality, stretch},
+                   CurrentLocalTime());
     composer.Expect(PageFiles(work));
     for (const auto& page : request.pages)
         composer.AddPage(page.FileName, std::nullopt);
@@ -176,7 +180,8 @@ ModeFigures RunMode(bool stretch, const fs::path& work, const char* self)
         double saveMs = 0, composeMs = 0;
         long peakKb = 0;
         long long chartBytes = 0;
-        if (!child || std::fscanf(child.get(), "%lf %lf %ld %lld", &saveMs, &composeMs, &peakKb, &chartBytes) != 4) {
+        if (!child ||
+            std::fscanf(child.get(), "%lf %lf %ld %lld", &saveMs, &composeMs, &peakKb, &chartBytes) != 4) {
             std::fprintf(stderr, "the measuring process failed\n");
             std::exit(1);
         }
@@ -214,10 +219,11 @@ int main(int argc, char** argv)
         const ModeFigures f = RunMode(stretch, work, argv[0]);
         const double peakMb = f.peakKb * 1024 / 1e6;
         const double budgetMb = 3 * decodedPageMb + f.chartBytes / 1e6;
-        std::printf("%-7s save %6.1f ms/page (composition alone %6.1f)   bare libjpeg %6.1f ms/page   ratio %.2f"
-                    " (target <= 1.30)\n",
-                    stretch ? "stretch" : "crop", f.saveMsPerPage, f.composeMsPerPage, f.bareMsPerPage,
-                    f.saveMsPerPage / f.bareMsPerPage);
+        std::printf(
+            "%-7s save %6.1f ms/page (composition alone %6.1f)   bare libjpeg %6.1f ms/page   ratio %.2f"
+            " (target <= 1.30)\n",
+            stretch ? "stretch" : "crop", f.saveMsPerPage, f.composeMsPerPage, f.bareMsPerPage,
+            f.saveMsPerPage / f.bareMsPerPage);
         std::printf("        peak memory growth of the save %.1f MB   budget %.1f MB (3 decoded pages %.1f"
                     " + chart %.1f)\n",
                     peakMb, budgetMb, 3 * decodedPageMb, f.chartBytes / 1e6);

@@ -13,8 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -89,7 +89,10 @@ long statusKilobytes(const std::string& key)
 
 void resetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
-void report(const char* what, double value, const char* unit) { std::printf("%-44s %9.2f %s\n", what, value, unit); }
+void report(const char* what, double value, const char* unit)
+{
+    std::printf("%-44s %9.2f %s\n", what, value, unit);
+}
 
 void moveTo(QWidget* view, QPoint point)
 {
@@ -156,7 +159,8 @@ int main(int argc, char** argv)
     window.FormShow();
     window.Image1->installEventFilter(&counter);
     dragOnce(window, 0);
-    std::printf("(processor time; %d paints of the view for %d drag events)\n", counter.paints, kDragEvents + 2);
+    std::printf("(processor time; %d paints of the view for %d drag events)\n", counter.paints,
+                kDragEvents + 2);
 
     report("open the editor on the page", median(open), "ms");
     report("first press on a page (undo snapshot)", median(press), "ms");

@@ -44,7 +44,8 @@ double medianMilliseconds(const std::function<void()>& work)
     for (int i = 0; i < kRuns; ++i) {
         const auto start = std::chrono::steady_clock::now();
         work();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
@@ -68,7 +69,8 @@ int main()
 
     QImage sink;
     report("decode whole image (file)", medianMilliseconds([&] { sink = readJpegFile(path); }));
-    report("decode top-left 634 x 934 only (file)", medianMilliseconds([&] { sink = readJpegTopLeft(path, 634, 934); }));
+    report("decode top-left 634 x 934 only (file)",
+           medianMilliseconds([&] { sink = readJpegTopLeft(path, 634, 934); }));
     const QImage full = readJpegFile(path);
     report("  for comparison: crop 634 x 934 of a full decode",
            medianMilliseconds([&] { sink = readJpegFile(path).copy(0, 0, 634, 934); }));
@@ -76,8 +78,10 @@ int main()
                sink = scaledNearest(full, fitInside(full.size(), {634, 934}).width(),
                                     fitInside(full.size(), {634, 934}).height());
            }));
-    report("thumbnail 64 px (file, DCT-scaled decode)", medianMilliseconds([&] { sink = thumbnailFromFile(path, 64, false); }));
-    report("thumbnail 192 px (file, DCT-scaled decode)", medianMilliseconds([&] { sink = thumbnailFromFile(path, 192, false); }));
+    report("thumbnail 64 px (file, DCT-scaled decode)",
+           medianMilliseconds([&] { sink = thumbnailFromFile(path, 64, false); }));
+    report("thumbnail 192 px (file, DCT-scaled decode)",
+           medianMilliseconds([&] { sink = thumbnailFromFile(path, 192, false); }));
     report("  for comparison: thumbnail 64 px from a full decode",
            medianMilliseconds([&] { sink = makeThumbnail(readJpegFile(path), 64, false); }));
 

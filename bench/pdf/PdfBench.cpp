@@ -36,8 +36,9 @@ TPdfJpegPicture PageJpeg(std::size_t bytes, int page)
 
 int main(int argc, char** argv)
 {
-    const std::filesystem::path output =
-        argc > 1 ? std::filesystem::path(argv[1]) : std::filesystem::temp_directory_path() / "quillora_bench.pdf";
+    const std::filesystem::path output = argc > 1
+                                             ? std::filesystem::path(argv[1])
+                                             : std::filesystem::temp_directory_path() / "quillora_bench.pdf";
     const int pages = argc > 2 ? std::atoi(argv[2]) : 500;
     const std::size_t imageBytes = argc > 3 ? std::strtoul(argv[3], nullptr, 10) : 150 * 1024;
     const long baseline = PeakResidentKilobytes();
@@ -90,15 +91,19 @@ int main(int argc, char** argv)
     const double totalImageMb = static_cast<double>(imageBytes) * pages / (1024.0 * 1024.0);
     const double peakMb = PeakResidentKilobytes() / 1024.0;
     const double limitMb = 2 * totalImageMb + 64;
-    const auto ms = [](auto from, auto to) { return std::chrono::duration<double, std::milli>(to - from).count(); };
-    std::printf("pages: %d, image bytes per page: %zu, total image data: %.1f MB\n", pages, imageBytes, totalImageMb);
+    const auto ms = [](auto from, auto to) {
+        return std::chrono::duration<double, std::milli>(to - from).count();
+    };
+    std::printf("pages: %d, image bytes per page: %zu, total image data: %.1f MB\n", pages, imageBytes,
+                totalImageMb);
     std::printf("file: %s, %.1f MB\n", output.string().c_str(),
                 static_cast<double>(std::filesystem::file_size(output)) / (1024.0 * 1024.0));
     const double makingMs = std::chrono::duration<double, std::milli>(making).count();
-    std::printf("time: making test images %.0f ms (not counted), compose %.0f ms, write %.0f ms, total %.0f ms\n",
-                makingMs, ms(start, composed) - makingMs, ms(composed, finished), ms(start, finished) - makingMs);
-    std::printf("peak memory: %.1f MB (before start %.1f MB), limit 2 x images + 64 MB = %.1f MB: %s\n", peakMb,
-                baseline / 1024.0, limitMb, peakMb < limitMb ? "ok" : "EXCEEDED");
+    std::printf(
+        "time: making test images %.0f ms (not counted), compose %.0f ms, write %.0f ms, total %.0f ms\n",
+        makingMs, ms(start, composed) - makingMs, ms(composed, finished), ms(start, finished) - makingMs);
+    std::printf("peak memory: %.1f MB (before start %.1f MB), limit 2 x images + 64 MB = %.1f MB: %s\n",
+                peakMb, baseline / 1024.0, limitMb, peakMb < limitMb ? "ok" : "EXCEEDED");
     std::filesystem::remove(output);
     return peakMb < limitMb ? 0 : 1;
 }

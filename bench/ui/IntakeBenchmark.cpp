@@ -9,9 +9,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QImage>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -28,13 +28,20 @@ public:
         std::fprintf(stderr, "error: %s\n", qPrintable(message));
     }
     bool confirmCloseWithUnsavedLog(QWidget*) override { return true; }
-    std::optional<QStringList> chooseScannerFiles(QWidget*, const QString&, const QString&) override { return {}; }
-    std::optional<QStringList> chooseImportFiles(QWidget*, const QString&, const QString&) override { return {}; }
-    std::optional<quillora::ui::SaveFileChoice> chooseScanSaveFile(QWidget*, const QString&, const QString&) override
+    std::optional<QStringList> chooseScannerFiles(QWidget*, const QString&, const QString&) override
     {
         return {};
     }
-    void openWithShell(const QString&) override {}
+    std::optional<QStringList> chooseImportFiles(QWidget*, const QString&, const QString&) override
+    {
+        return {};
+    }
+    std::optional<quillora::ui::SaveFileChoice> chooseScanSaveFile(QWidget*, const QString&,
+                                                                   const QString&) override
+    {
+        return {};
+    }
+    void openWithShell(const QString&) override { }
 };
 
 // A4 at 300 dpi like a real scan: paper grain (noise), which makes the JPEG data as costly
@@ -47,7 +54,9 @@ void writeScans(const QString& folder, int count)
     for (int i = 0; i < count; ++i) {
         const QString name = QDir(folder).filePath(QStringLiteral("scan%1.jpg").arg(i, 3, 10, QChar(u'0')));
         if (i >= distinct) {
-            QFile::copy(QDir(folder).filePath(QStringLiteral("scan%1.jpg").arg(i % distinct, 3, 10, QChar(u'0'))), name);
+            QFile::copy(
+                QDir(folder).filePath(QStringLiteral("scan%1.jpg").arg(i % distinct, 3, 10, QChar(u'0'))),
+                name);
             continue;
         }
         for (int y = 0; y < page.height(); ++y) {
@@ -87,9 +96,8 @@ Figures runIntake(const QString& folder, int imSize)
     QElapsedTimer sinceTick;
     QTimer ticker;
     ticker.setInterval(5);
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        figures.longestPauseMs = std::max(figures.longestPauseMs, sinceTick.restart());
-    });
+    QObject::connect(&ticker, &QTimer::timeout,
+                     [&] { figures.longestPauseMs = std::max(figures.longestPauseMs, sinceTick.restart()); });
     QObject::connect(form.ListView1->model(), &QAbstractItemModel::rowsInserted, [&] {
         if (figures.firstMs < 0)
             figures.firstMs = clock.elapsed();

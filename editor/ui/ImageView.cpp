@@ -67,10 +67,7 @@ void ImageView::mousePressEvent(QMouseEvent* event)
         pressed_();
 }
 
-void ImageView::mouseMoveEvent(QMouseEvent* event)
-{
-    RepaintImageRect(state_.Move(ImagePoint(event)));
-}
+void ImageView::mouseMoveEvent(QMouseEvent* event) { RepaintImageRect(state_.Move(ImagePoint(event))); }
 
 void ImageView::mouseReleaseEvent(QMouseEvent* event)
 {

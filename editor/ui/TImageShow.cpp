@@ -177,9 +177,7 @@ void TImageShow::SaveClick()
         return;
     const SaveResult result = writePageImage(ImageFileName, page_, state_.WorkBitmap());
     switch (result.outcome) {
-    case SaveOutcome::WriteProtected:
-        SetStatusText(1, kWriteProtected);
-        return;
+    case SaveOutcome::WriteProtected: SetStatusText(1, kWriteProtected); return;
     case SaveOutcome::Failed:
         SetStatusText(1, kSaveFailed);
         prompts_->ShowError(this, kSaveFailed + QLatin1Char('\n') + result.error);

@@ -51,8 +51,8 @@ public:
     QAction *StrSetBtn, *StrPropertyBtn;
     QComboBox* StrBox;
     QAction *RotLeftBtn, *RotRieghtBtn, *UpDownBtn;
-    QAction *N2, *N4;                          // ファイル: 保存, 閉じる
-    QAction *N6, *N8, *N7, *N9, *N13, *N17;    // 表示: one per toolbar
+    QAction *N2, *N4;                       // ファイル: 保存, 閉じる
+    QAction *N6, *N8, *N7, *N9, *N13, *N17; // 表示: one per toolbar
     QAction *StrClearItem, *StrAddItem, *CommentLoadItem, *CommentSaveItem;
     QScrollArea* ScrollBox1;
     ImageView* Image1;

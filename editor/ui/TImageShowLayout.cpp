@@ -73,17 +73,21 @@ QAction* TImageShow::AddButton(QToolBar* bar, const QString& name, const QString
 void TImageShow::BuildToolBars()
 {
     ToolBar1 = AddToolBar(QStringLiteral("ToolBar1"));
-    ZoomInBtn = AddButton(ToolBar1, QStringLiteral("ZoomInBtn"), QStringLiteral("＋"), QStringLiteral("拡大"));
-    ZoomOutBtn = AddButton(ToolBar1, QStringLiteral("ZoomOutBtn"), QStringLiteral("－"), QStringLiteral("縮小"));
+    ZoomInBtn =
+        AddButton(ToolBar1, QStringLiteral("ZoomInBtn"), QStringLiteral("＋"), QStringLiteral("拡大"));
+    ZoomOutBtn =
+        AddButton(ToolBar1, QStringLiteral("ZoomOutBtn"), QStringLiteral("－"), QStringLiteral("縮小"));
 
     ToolBar2 = AddToolBar(QStringLiteral("ToolBar2"));
     PenBtn = AddButton(ToolBar2, QStringLiteral("PenBtn"), QStringLiteral("✎"), QStringLiteral("ペン"));
-    EraseBtn = AddButton(ToolBar2, QStringLiteral("EraseBtn"), QStringLiteral("▭"), QStringLiteral("消しゴム"));
+    EraseBtn =
+        AddButton(ToolBar2, QStringLiteral("EraseBtn"), QStringLiteral("▭"), QStringLiteral("消しゴム"));
     LineBtn = AddButton(ToolBar2, QStringLiteral("LineBtn"), QStringLiteral("╲"), QStringLiteral("直線"));
     CurcleBtn = AddButton(ToolBar2, QStringLiteral("CurcleBtn"), QStringLiteral("○"), QStringLiteral("円"));
     SquareBtn = AddButton(ToolBar2, QStringLiteral("SquareBtn"), QStringLiteral("□"), QStringLiteral("四角"));
     ToolBar2->addSeparator();
-    DispToolBtn = AddButton(ToolBar2, QStringLiteral("DispToolBtn"), QStringLiteral("✎"), QStringLiteral("現在の道具"));
+    DispToolBtn =
+        AddButton(ToolBar2, QStringLiteral("DispToolBtn"), QStringLiteral("✎"), QStringLiteral("現在の道具"));
     ToolBar2->addSeparator();
     UndoBtn = AddButton(ToolBar2, QStringLiteral("UndoBtn"), QStringLiteral("↶"), QStringLiteral("戻す"));
 
@@ -97,7 +101,8 @@ void TImageShow::BuildToolBars()
 
     ToolBar4 = AddToolBar(QStringLiteral("ToolBar4"));
     ColorBtn = AddButton(ToolBar4, QStringLiteral("ColorBtn"), QStringLiteral("■"), QStringLiteral("線色"));
-    SpoitBtn = AddButton(ToolBar4, QStringLiteral("SpoitBtn"), QStringLiteral("◎"), QStringLiteral("スポイト"));
+    SpoitBtn =
+        AddButton(ToolBar4, QStringLiteral("SpoitBtn"), QStringLiteral("◎"), QStringLiteral("スポイト"));
     ToolBar4->addSeparator();
     ColorPanel = new QLabel;
     ColorPanel->setObjectName(QStringLiteral("ColorPanel"));
@@ -108,7 +113,8 @@ void TImageShow::BuildToolBars()
     frame_->addToolBarBreak(); // the text box needs room: the last two bars start a second row
     ToolBar5 = AddToolBar(QStringLiteral("ToolBar5"));
     StrSetBtn = AddButton(ToolBar5, QStringLiteral("StrSetBtn"), QStringLiteral("A"), QStringLiteral("文字"));
-    StrPropertyBtn = AddButton(ToolBar5, QStringLiteral("StrPropertyBtn"), QStringLiteral("Aa"), QStringLiteral("文字のプロパティ"));
+    StrPropertyBtn = AddButton(ToolBar5, QStringLiteral("StrPropertyBtn"), QStringLiteral("Aa"),
+                               QStringLiteral("文字のプロパティ"));
     ToolBar5->addSeparator();
     StrBox = new QComboBox;
     StrBox->setObjectName(QStringLiteral("StrBox"));
@@ -118,9 +124,12 @@ void TImageShow::BuildToolBars()
     ToolBar5->addWidget(StrBox);
 
     ToolBar6 = AddToolBar(QStringLiteral("ToolBar6"));
-    RotLeftBtn = AddButton(ToolBar6, QStringLiteral("RotLeftBtn"), QStringLiteral("⟲"), QStringLiteral("左へ９０°回転"));
-    RotRieghtBtn = AddButton(ToolBar6, QStringLiteral("RotRieghtBtn"), QStringLiteral("⟳"), QStringLiteral("右へ９０°回転"));
-    UpDownBtn = AddButton(ToolBar6, QStringLiteral("UpDownBtn"), QStringLiteral("180"), QStringLiteral("１８０°回転"));
+    RotLeftBtn = AddButton(ToolBar6, QStringLiteral("RotLeftBtn"), QStringLiteral("⟲"),
+                           QStringLiteral("左へ９０°回転"));
+    RotRieghtBtn = AddButton(ToolBar6, QStringLiteral("RotRieghtBtn"), QStringLiteral("⟳"),
+                             QStringLiteral("右へ９０°回転"));
+    UpDownBtn = AddButton(ToolBar6, QStringLiteral("UpDownBtn"), QStringLiteral("180"),
+                          QStringLiteral("１８０°回転"));
 
     editingActions_ << PenBtn << EraseBtn << LineBtn << CurcleBtn << SquareBtn << ColorBtn << SpoitBtn
                     << StrSetBtn << RotLeftBtn << RotRieghtBtn << UpDownBtn;
@@ -136,7 +145,7 @@ void TImageShow::BuildMenus()
 
     QMenu* view = bar->addMenu(QStringLiteral("表示"));
     const std::pair<QAction**, std::pair<const char*, QToolBar*>> toggles[] = {
-        {&N6, {"ズーム表示", ToolBar1}}, {&N8, {"道具", ToolBar2}}, {&N7, {"線", ToolBar3}},
+        {&N6, {"ズーム表示", ToolBar1}}, {&N8, {"道具", ToolBar2}},  {&N7, {"線", ToolBar3}},
         {&N9, {"色", ToolBar4}},         {&N13, {"文字", ToolBar5}}, {&N17, {"回転", ToolBar6}},
     };
     for (const auto& [item, caption] : toggles) {

@@ -58,7 +58,8 @@ void SaneFrameAssembler::beginFrame(const FrameParameters& p)
 {
     if (p.depth != 1 && p.depth != 8 && p.depth != 16)
         fail(ImageError::Kind::Scan, "unsupported sample depth " + std::to_string(p.depth));
-    const long long neededBytes = (static_cast<long long>(p.pixelsPerLine) * channelsOf(p.format) * p.depth + 7) / 8;
+    const long long neededBytes =
+        (static_cast<long long>(p.pixelsPerLine) * channelsOf(p.format) * p.depth + 7) / 8;
     if (p.pixelsPerLine <= 0 || p.bytesPerLine < neededBytes)
         fail(ImageError::Kind::Scan, "inconsistent frame parameters");
     if (!withinImageBounds(p.pixelsPerLine, p.lines < 0 ? 1 : std::max(p.lines, 1), 3))
@@ -91,14 +92,14 @@ void SaneFrameAssembler::addData(std::span<const std::uint8_t> bytes)
     if (!current_)
         fail(ImageError::Kind::Scan, "data before frame parameters");
     const FrameParameters& p = current_->parameters;
-    const std::size_t capacity =
-        std::min<std::size_t>(static_cast<std::size_t>(rowLimit(p)) * static_cast<std::size_t>(p.bytesPerLine),
-                              kMaxDecodedBytes);
+    const std::size_t capacity = std::min<std::size_t>(
+        static_cast<std::size_t>(rowLimit(p)) * static_cast<std::size_t>(p.bytesPerLine), kMaxDecodedBytes);
     const std::size_t room = capacity - std::min(capacity, current_->bytes.size());
     if (p.lines < 0 && bytes.size() > room)
         fail(ImageError::Kind::Bounds, "scan longer than the size limit");
     const std::size_t kept = std::min(room, bytes.size()); // bytes past the declared lines are dropped
-    current_->bytes.insert(current_->bytes.end(), bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(kept));
+    current_->bytes.insert(current_->bytes.end(), bytes.begin(),
+                           bytes.begin() + static_cast<std::ptrdiff_t>(kept));
 }
 
 QImage SaneFrameAssembler::image() const
@@ -127,7 +128,8 @@ QImage SaneFrameAssembler::assembleGray(const Frame& frame, int rows) const
         const std::uint8_t* row = frame.bytes.data() + static_cast<std::size_t>(y) * p.bytesPerLine;
         std::uint8_t* out = image.scanLine(y);
         if (lineart || p.depth == 8) {
-            std::memcpy(out, row, static_cast<std::size_t>(lineart ? (p.pixelsPerLine + 7) / 8 : p.pixelsPerLine));
+            std::memcpy(out, row,
+                        static_cast<std::size_t>(lineart ? (p.pixelsPerLine + 7) / 8 : p.pixelsPerLine));
             continue;
         }
         for (int x = 0; x < p.pixelsPerLine; ++x)
@@ -161,8 +163,8 @@ QImage SaneFrameAssembler::assembleThreePass(int rows) const
     for (int channel = 0; channel < 3; ++channel) {
         const FrameParameters& p = frames_[static_cast<std::size_t>(channel)].parameters;
         for (int y = 0; y < rows; ++y) {
-            const std::uint8_t* row =
-                frames_[static_cast<std::size_t>(channel)].bytes.data() + static_cast<std::size_t>(y) * p.bytesPerLine;
+            const std::uint8_t* row = frames_[static_cast<std::size_t>(channel)].bytes.data() +
+                                      static_cast<std::size_t>(y) * p.bytesPerLine;
             std::uint8_t* out = image.scanLine(y) + channel;
             for (int x = 0; x < width; ++x)
                 out[3 * x] = sample8(row, x, p.depth);

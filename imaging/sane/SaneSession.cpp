@@ -12,8 +12,8 @@ void check(SANE_Status status, const std::string& device)
 {
     if (status == SANE_STATUS_GOOD)
         return;
-    throw ImageError(status == SANE_STATUS_CANCELLED ? ImageError::Kind::Cancelled : ImageError::Kind::Scan, device,
-                     "SANE", sane_strstatus(status));
+    throw ImageError(status == SANE_STATUS_CANCELLED ? ImageError::Kind::Cancelled : ImageError::Kind::Scan,
+                     device, "SANE", sane_strstatus(status));
 }
 
 std::string text(SANE_String_Const value) { return value ? value : ""; }
@@ -42,7 +42,8 @@ std::vector<ScannerSource> SaneSession::devices() const
     check(sane_get_devices(&list, SANE_FALSE), "SANE");
     std::vector<ScannerSource> sources;
     for (; list && *list; ++list)
-        sources.push_back({text((*list)->name), text((*list)->vendor), text((*list)->model), text((*list)->type)});
+        sources.push_back(
+            {text((*list)->name), text((*list)->vendor), text((*list)->model), text((*list)->type)});
     return sources;
 }
 
@@ -75,7 +76,8 @@ int SaneDevice::findOption(const std::string& option) const
 {
     const int index = lookUpOption(option);
     if (index == 0)
-        throw ImageError(ImageError::Kind::Scan, name_, "SANE", "the device has no settable option " + option);
+        throw ImageError(ImageError::Kind::Scan, name_, "SANE",
+                         "the device has no settable option " + option);
     return index;
 }
 
@@ -112,7 +114,8 @@ void SaneDevice::setNumberOption(const std::string& option, int value)
     // An option of several words (an array) would read past the one word handed over.
     const bool number = descriptor->type == SANE_TYPE_INT || descriptor->type == SANE_TYPE_FIXED;
     if (!number || descriptor->size != static_cast<SANE_Int>(sizeof(SANE_Word)))
-        throw ImageError(ImageError::Kind::Scan, name_, "SANE", "option " + option + " is not a single number");
+        throw ImageError(ImageError::Kind::Scan, name_, "SANE",
+                         "option " + option + " is not a single number");
     SANE_Word word = descriptor->type == SANE_TYPE_FIXED ? SANE_FIX(value) : value;
     check(sane_control_option(handle_, index, SANE_ACTION_SET_VALUE, &word, nullptr), name_);
 }
@@ -123,8 +126,12 @@ FrameParameters SaneDevice::parameters() const
 {
     SANE_Parameters p{};
     check(sane_get_parameters(handle_, &p), name_);
-    return {frameFormatOf(p.format, name_), p.last_frame == SANE_TRUE, p.bytes_per_line, p.pixels_per_line,
-            p.lines, p.depth};
+    return {frameFormatOf(p.format, name_),
+            p.last_frame == SANE_TRUE,
+            p.bytes_per_line,
+            p.pixels_per_line,
+            p.lines,
+            p.depth};
 }
 
 std::size_t SaneDevice::read(std::span<std::uint8_t> buffer)
@@ -136,7 +143,8 @@ std::size_t SaneDevice::read(std::span<std::uint8_t> buffer)
         return 0;
     check(status, name_);
     if (length < 0 || static_cast<std::size_t>(length) > buffer.size())
-        throw ImageError(ImageError::Kind::Scan, name_, "SANE", "the device reported an impossible read length");
+        throw ImageError(ImageError::Kind::Scan, name_, "SANE",
+                         "the device reported an impossible read length");
     return static_cast<std::size_t>(length);
 }
 

@@ -27,7 +27,7 @@ public:
 class SaneDevice {
 public:
     SaneDevice(const SaneSession& session, const std::string& name); // sane_open
-    ~SaneDevice();                                                    // sane_cancel + sane_close
+    ~SaneDevice();                                                   // sane_cancel + sane_close
     SaneDevice(const SaneDevice&) = delete;
     SaneDevice& operator=(const SaneDevice&) = delete;
 
@@ -39,15 +39,15 @@ public:
     // Whether the string option exists and lists the value among its choices.
     bool offersString(const std::string& option, const std::string& value) const;
 
-    void start();                      // sane_start: begins the next frame
+    void start(); // sane_start: begins the next frame
     FrameParameters parameters() const;
     // Reads up to buffer.size() bytes; returns the count, 0 at the end of the frame. Reads block, so
     // a backend that returns no bytes without EOF also ends the frame instead of being polled.
     std::size_t read(std::span<std::uint8_t> buffer);
-    void cancel();                     // ends the scan (also after a complete one)
+    void cancel(); // ends the scan (also after a complete one)
 
 private:
-    int findOption(const std::string& option) const; // throws when absent or not settable
+    int findOption(const std::string& option) const;   // throws when absent or not settable
     int lookUpOption(const std::string& option) const; // 0 when absent or not settable
 
     std::string name_;

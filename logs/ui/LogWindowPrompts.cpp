@@ -5,11 +5,10 @@
 
 namespace quillora {
 
-std::optional<QString> DialogLogWindowPrompts::chooseAppendFile(QWidget* parent,
-                                                                const QString& startFolder)
+std::optional<QString> DialogLogWindowPrompts::chooseAppendFile(QWidget* parent, const QString& startFolder)
 {
-    const QString file = QFileDialog::getSaveFileName(parent, QString(), startFolder, QString(),
-                                                      nullptr, QFileDialog::DontConfirmOverwrite);
+    const QString file = QFileDialog::getSaveFileName(parent, QString(), startFolder, QString(), nullptr,
+                                                      QFileDialog::DontConfirmOverwrite);
     if (file.isEmpty())
         return std::nullopt;
     return file;

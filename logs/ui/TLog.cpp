@@ -67,20 +67,11 @@ QMenuBar* TLog::buildMenu()
     return menuBar;
 }
 
-void TLog::FormCreate()
-{
-    LogMemo->clear();
-}
+void TLog::FormCreate() { LogMemo->clear(); }
 
-void TLog::RefreshMemo()
-{
-    quillora::showLogInMemo(log_, *LogMemo);
-}
+void TLog::RefreshMemo() { quillora::showLogInMemo(log_, *LogMemo); }
 
-QString TLog::StatusText() const
-{
-    return statusText_->text();
-}
+QString TLog::StatusText() const { return statusText_->text(); }
 
 void TLog::showEvent(QShowEvent* event)
 {
@@ -100,14 +91,9 @@ void TLog::FileAddClick()
 
     const quillora::LogFileOutcome outcome = log_.appendTo(toPath(*chosen));
     switch (outcome.status) {
-    case quillora::LogFileStatus::Appended:
-        break;
-    case quillora::LogFileStatus::CannotOpen:
-        reportCannotOpen(*chosen, outcome);
-        break;
-    case quillora::LogFileStatus::WriteFailed:
-        statusText_->setText(FileAddErrorText);
-        break;
+    case quillora::LogFileStatus::Appended: break;
+    case quillora::LogFileStatus::CannotOpen: reportCannotOpen(*chosen, outcome); break;
+    case quillora::LogFileStatus::WriteFailed: statusText_->setText(FileAddErrorText); break;
     }
 }
 
@@ -118,7 +104,4 @@ void TLog::reportCannotOpen(const QString& file, const quillora::LogFileOutcome&
     prompts_->reportIoError(this, message);
 }
 
-void TLog::FileCloseClick()
-{
-    close();
-}
+void TLog::FileCloseClick() { close(); }

@@ -34,11 +34,10 @@ FolderTree::FolderTree(QWidget* parent) : QTreeView(parent), model_(new QFileSys
     connect(model_, &QAbstractItemModel::rowsInserted, this, revealSoon);
     connect(model_, &QFileSystemModel::directoryLoaded, this, revealSoon);
     viewport()->installEventFilter(this);
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid())
-                    emit FolderSelected(QDir::toNativeSeparators(model_->filePath(current)));
-            });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (current.isValid())
+            emit FolderSelected(QDir::toNativeSeparators(model_->filePath(current)));
+    });
 }
 
 void FolderTree::RevealSelection()

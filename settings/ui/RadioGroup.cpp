@@ -6,8 +6,7 @@
 
 namespace quillora::settings_ui {
 
-RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns,
-                       QWidget* parent)
+RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent)
     : QGroupBox(caption, parent), buttons_(new QButtonGroup(this))
 {
     auto* grid = new QGridLayout(this);

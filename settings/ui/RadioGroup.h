@@ -10,11 +10,10 @@ class RadioGroup : public QGroupBox {
     Q_OBJECT
 public:
     // Items are laid out in `columns` columns, filled row by row.
-    RadioGroup(const QString& caption, const QStringList& items, int columns,
-               QWidget* parent = nullptr);
+    RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent = nullptr);
 
-    int ItemIndex() const;              // -1 when no item is chosen
-    void SetItemIndex(int index);       // brought into the item range
+    int ItemIndex() const;        // -1 when no item is chosen
+    void SetItemIndex(int index); // brought into the item range
     QAbstractButton* Item(int index) const;
     int Count() const;
 

@@ -1,8 +1,8 @@
 #include "settings/ui/TPdfOutSet.h"
 
+#include "settings/ExistingFolder.h"
 #include "settings/TRegistory.h"
 #include "settings/ui/BoundedSpinBox.h"
-#include "settings/ExistingFolder.h"
 #include "settings/ui/FolderTree.h"
 #include "settings/ui/WindowShape.h"
 
@@ -69,8 +69,8 @@ QWidget* TPdfOutSet::BuildLevelFrame()
     grid->addWidget(new QLabel("階層", frame), 1, 0);
     grid->addWidget(new QLabel("接頭文字", frame), 1, 1);
     grid->addWidget(new QLabel("接尾文字", frame), 1, 2);
-    const std::array<std::array<QLineEdit**, 2>, 4> edits = {{
-        {&L1F, &L1B}, {&L2F, &L2B}, {&L3F, &L3B}, {&L4F, &L4B}}};
+    const std::array<std::array<QLineEdit**, 2>, 4> edits = {
+        {{&L1F, &L1B}, {&L2F, &L2B}, {&L3F, &L3B}, {&L4F, &L4B}}};
     for (int level = 0; level < 4; ++level) {
         const QString digit = QString::number(level + 1);
         grid->addWidget(new QLabel(digit, frame), level + 2, 0, Qt::AlignCenter);
@@ -177,8 +177,7 @@ PdfOutValues TPdfOutSet::Values() const
     values.Target = PdfSetPathDisp->text().toStdString();
     const auto edits = LevelEdits();
     for (std::size_t level = 0; level < edits.size(); ++level)
-        values.Levels[level] = {edits[level][0]->text().toStdString(),
-                                edits[level][1]->text().toStdString()};
+        values.Levels[level] = {edits[level][0]->text().toStdString(), edits[level][1]->text().toStdString()};
     values.FirstPage = FirstPageOutCheck->isChecked();
     values.FolderClear = ScanClrCheck->isChecked();
     values.HPCode = HPCodeEdit->text().toStdString();

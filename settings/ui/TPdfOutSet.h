@@ -43,8 +43,8 @@ public:
     QCheckBox* WriteDateChk;
     QCheckBox* StretchCheck;
     QSpinBox* QualitySpin;
-    QLineEdit* Edit1; // "縦", page height
-    QLineEdit* Edit2; // "横", page width
+    QLineEdit* Edit1;     // "縦", page height
+    QLineEdit* Edit2;     // "横", page width
     QPushButton* Button3; // "規定値"
     QPushButton* Button1; // "キャンセル"
     QPushButton* Button2; // "設定"

@@ -1,7 +1,7 @@
 #include "settings/ui/TReadSet.h"
 
-#include "settings/TRegistory.h"
 #include "settings/ExistingFolder.h"
+#include "settings/TRegistory.h"
 #include "settings/ui/FolderTree.h"
 #include "settings/ui/RadioGroup.h"
 #include "settings/ui/WindowShape.h"

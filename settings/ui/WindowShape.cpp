@@ -11,8 +11,7 @@ namespace quillora::settings_ui {
 namespace {
 
 // Puts `body` above `statusBar`, fixes the client size and leaves only the close box.
-void ShapeFixedDialog(QDialog& dialog, const QSize& clientSize, QLayout* body,
-                      QStatusBar* statusBar)
+void ShapeFixedDialog(QDialog& dialog, const QSize& clientSize, QLayout* body, QStatusBar* statusBar)
 {
     auto* outer = new QVBoxLayout(&dialog);
     outer->setContentsMargins(0, 0, 0, 0);

@@ -23,7 +23,8 @@ int exitStatusOfUnprivilegedChild(const std::function<bool()>& check)
     const pid_t child = ::fork();
     if (child == 0) {
         constexpr uid_t kNobody = 65534;
-        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
             ::_exit(2);
         ::_exit(check() ? 1 : 0);
     }

@@ -40,7 +40,7 @@ struct PathCase {
     std::string relative, folder;
 };
 
-class FolderPathExamples : public ::testing::TestWithParam<PathCase> {};
+class FolderPathExamples : public ::testing::TestWithParam<PathCase> { };
 
 TEST_P(FolderPathExamples, FollowTheNumber)
 {
@@ -76,9 +76,16 @@ TEST(TPathString, CollapseBackslashes)
     struct Case {
         std::string in, out;
     } cases[] = {
-        {"", ""},           {"\\", "/"},           {"a\\\\\\b", "a/b"}, {"a//\\/b", "a/b"},
-        {"a\\", "a/"},      {"\\\\a", "/a"},       {"ab", "ab"},        {"検査\\\\x", "検査/x"},
-        {"\xFF\\\\", "\xFF/"},  {"\xE3\\\\x", "\xE3/x"}, // stray bytes never hide a separator
+        {"", ""},
+        {"\\", "/"},
+        {"a\\\\\\b", "a/b"},
+        {"a//\\/b", "a/b"},
+        {"a\\", "a/"},
+        {"\\\\a", "/a"},
+        {"ab", "ab"},
+        {"検査\\\\x", "検査/x"},
+        {"\xFF\\\\", "\xFF/"},
+        {"\xE3\\\\x", "\xE3/x"}, // stray bytes never hide a separator
     };
     for (const auto& c : cases)
         EXPECT_EQ(TPathString::CollapseBackslashes(c.in), c.out) << c.in;

@@ -160,7 +160,8 @@ PdfFacts Workstation::Inspect(const fs::path& pdf)
 
     const std::string bytes = ReadText(pdf);
     const std::regex contents(R"(/Contents \(([^)]*)\)\r\n/S \(PRAnnotation1\))");
-    for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), contents); it != std::sregex_iterator(); ++it)
+    for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), contents); it != std::sregex_iterator();
+         ++it)
         facts.annotationTexts.push_back((*it)[1]);
     std::set<std::string> boxes;
     const std::regex box(R"(/MediaBox (\[[^\]]*\]))");
@@ -169,12 +170,13 @@ PdfFacts Workstation::Inspect(const fs::path& pdf)
     if (boxes.size() == 1)
         facts.mediaBox = *boxes.begin();
     std::smatch kids, open;
-    if (std::regex_search(bytes, kids, std::regex(R"(/Kids \[([^\]]*)\])"))
-        && std::regex_search(bytes, open, std::regex(R"(/OpenAction \[(\d+) 0 R /XYZ 0 (\d+) 1 \])"))) {
+    if (std::regex_search(bytes, kids, std::regex(R"(/Kids \[([^\]]*)\])")) &&
+        std::regex_search(bytes, open, std::regex(R"(/OpenAction \[(\d+) 0 R /XYZ 0 (\d+) 1 \])"))) {
         std::vector<std::string> pages;
         const std::string list = kids[1];
         const std::regex reference(R"((\d+) 0 R)");
-        for (auto it = std::sregex_iterator(list.begin(), list.end(), reference); it != std::sregex_iterator(); ++it)
+        for (auto it = std::sregex_iterator(list.begin(), list.end(), reference);
+             it != std::sregex_iterator(); ++it)
             pages.push_back((*it)[1]);
         const auto at = std::find(pages.begin(), pages.end(), open[1].str());
         facts.openActionPage = at == pages.end() ? 0 : static_cast<int>(at - pages.begin()) + 1;

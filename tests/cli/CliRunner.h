@@ -2,12 +2,12 @@
 // Runs quillora-cli in a workstation of its own: a temporary home with its settings file, a
 // scanner folder and an archive base folder.
 #include <QImage>
-#include <fstream>
-#include <set>
 #include <QString>
 #include <QStringList>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -23,11 +23,11 @@ struct CliRun {
 
 struct PdfFacts {
     int pages = 0;
-    std::vector<std::pair<int, int>> imageSizes;   // in page order
+    std::vector<std::pair<int, int>> imageSizes;       // in page order
     std::vector<std::pair<std::string, int>> outlines; // title, page number from 1
     std::vector<std::string> annotationTexts;
-    std::string mediaBox;                          // "[0 0 700 1000 ]" of every page, if equal
-    int openActionPage = 0;                        // page number from 1
+    std::string mediaBox;   // "[0 0 700 1000 ]" of every page, if equal
+    int openActionPage = 0; // page number from 1
     bool qpdfCheckPassed = false;
 };
 

@@ -62,8 +62,8 @@ TEST(CliCommands, HelpListsEveryCommandAndOption)
     Workstation ws;
     const auto run = ws.Run({"--help"});
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* word : {"save", "--patient", "--serial", "--files", "--title", "--note", "path", "lookup",
-                             "settings", "settings set", "--help"})
+    for (const char* word : {"save", "--patient", "--serial", "--files", "--title", "--note", "path",
+                             "lookup", "settings", "settings set", "--help"})
         EXPECT_NE(run.out.find(word), std::string::npos) << word;
     EXPECT_EQ(ws.Run({"frobnicate"}).exitCode, kExitUsage);
     EXPECT_EQ(ws.Run({"save", "--patient", "1"}).exitCode, kExitUsage);

@@ -27,7 +27,8 @@ protected:
         ws.WriteImage(GreyPage(900, 1200), "p2.png");
     }
 
-    CliRun Save(const QString& patient = "12345", const QString& serial = "0", const QString& prefix = {}) const
+    CliRun Save(const QString& patient = "12345", const QString& serial = "0",
+                const QString& prefix = {}) const
     {
         return ws.Run({"save", "--patient", patient, "--serial", serial}, prefix);
     }
@@ -45,9 +46,12 @@ struct NumberCase {
     const char* message;
 };
 
-void PrintTo(const NumberCase& c, std::ostream* out) { *out << "patient '" << c.patient << "' serial '" << c.serial << "'"; }
+void PrintTo(const NumberCase& c, std::ostream* out)
+{
+    *out << "patient '" << c.patient << "' serial '" << c.serial << "'";
+}
 
-class CliNumbers : public CliFailure, public ::testing::WithParamInterface<NumberCase> {};
+class CliNumbers : public CliFailure, public ::testing::WithParamInterface<NumberCase> { };
 
 TEST_P(CliNumbers, AreCheckedBeforeAnythingIsWritten)
 {
@@ -58,15 +62,14 @@ TEST_P(CliNumbers, AreCheckedBeforeAnythingIsWritten)
     EXPECT_TRUE(Entries(ws.charts).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, CliNumbers,
-    ::testing::Values(NumberCase{"0", "0", kExitPatientNumber, "患者番号エラー"},
-                      NumberCase{"100000000", "0", kExitPatientNumber, "患者番号エラー"},
-                      NumberCase{"-1", "0", kExitPatientNumber, "患者番号エラー"},
-                      NumberCase{"12a", "0", kExitPatientNumber, "患者番号エラー"},
-                      NumberCase{"", "0", kExitPatientNumber, "患者番号エラー"},
-                      NumberCase{"12345", "1000", kExitSerialNumber, "連番エラー"},
-                      NumberCase{"12345", "-1", kExitSerialNumber, "連番エラー"}));
+INSTANTIATE_TEST_SUITE_P(Table, CliNumbers,
+                         ::testing::Values(NumberCase{"0", "0", kExitPatientNumber, "患者番号エラー"},
+                                           NumberCase{"100000000", "0", kExitPatientNumber, "患者番号エラー"},
+                                           NumberCase{"-1", "0", kExitPatientNumber, "患者番号エラー"},
+                                           NumberCase{"12a", "0", kExitPatientNumber, "患者番号エラー"},
+                                           NumberCase{"", "0", kExitPatientNumber, "患者番号エラー"},
+                                           NumberCase{"12345", "1000", kExitSerialNumber, "連番エラー"},
+                                           NumberCase{"12345", "-1", kExitSerialNumber, "連番エラー"}));
 
 TEST_F(CliFailure, SerialWithLeadingZerosIsWrittenWithout)
 {

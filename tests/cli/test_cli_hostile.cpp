@@ -131,7 +131,7 @@ struct HostileCase {
     int exitCode;
 };
 
-class CliHostile : public ::testing::TestWithParam<HostileCase> {};
+class CliHostile : public ::testing::TestWithParam<HostileCase> { };
 
 TEST_P(CliHostile, SaveStaysUnderOneGigabyte)
 {
@@ -155,13 +155,17 @@ TEST_P(CliHostile, SaveStaysUnderOneGigabyte)
 
 INSTANTIATE_TEST_SUITE_P(
     Files, CliHostile,
-    ::testing::Values(
-        HostileCase{"TiffDeflate19000", "bomb.tif", [] { return RgbDeflateTiff(19000, 1 << 20); }, kExitPageUnreadable},
-        HostileCase{"TiffDeflate8000OneStrip", "strip.tif", [] { return RgbDeflateTiff(8000, 8000LL * 8000 * 3); }, kExitOk},
-        HostileCase{"TiffTiled19000", "tiled.tif", [] { return TiledTiff(19000); }, kExitPageUnreadable},
-        HostileCase{"PngGrey9000", "bomb.png", [] { return GreyPng(9000); }, kExitOk},
-        HostileCase{"JpegProgressive19000", "huge.jpg", [] { return ProgressiveJpeg(19000); }, kExitPageUnreadable},
-        HostileCase{"JpegProgressive9500", "coeff.jpg", [] { return ProgressiveJpeg(9500); }, kExitPageUnreadable}),
+    ::testing::Values(HostileCase{"TiffDeflate19000", "bomb.tif",
+                                  [] { return RgbDeflateTiff(19000, 1 << 20); }, kExitPageUnreadable},
+                      HostileCase{"TiffDeflate8000OneStrip", "strip.tif",
+                                  [] { return RgbDeflateTiff(8000, 8000LL * 8000 * 3); }, kExitOk},
+                      HostileCase{"TiffTiled19000", "tiled.tif", [] { return TiledTiff(19000); },
+                                  kExitPageUnreadable},
+                      HostileCase{"PngGrey9000", "bomb.png", [] { return GreyPng(9000); }, kExitOk},
+                      HostileCase{"JpegProgressive19000", "huge.jpg", [] { return ProgressiveJpeg(19000); },
+                                  kExitPageUnreadable},
+                      HostileCase{"JpegProgressive9500", "coeff.jpg", [] { return ProgressiveJpeg(9500); },
+                                  kExitPageUnreadable}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -35,7 +35,8 @@ protected:
     CliRun Save() const
     {
         return ws.Run({"save", "--patient", "12345", "--serial", "0", "--title", "2=検査", "--title",
-                       "4=処方", "--note", "2=abc", "--note", "3=line1", "--note", "3=line2", "--note", "4="});
+                       "4=処方", "--note", "2=abc", "--note", "3=line1", "--note", "3=line2", "--note",
+                       "4="});
     }
 };
 

@@ -32,7 +32,8 @@ TEST_F(CliSettingsStore, ValuesTheStoreCannotKeepOrThatLeaveTheArchiveAreRefused
 {
     const std::string before = ReadText(settingsFile);
     fs::create_directories(ws.root / "jos\xC3\xA9");
-    auto run = ws.Run({"settings", "set", "Target", QString::fromStdString((ws.root / "jos\xC3\xA9").string())});
+    auto run =
+        ws.Run({"settings", "set", "Target", QString::fromStdString((ws.root / "jos\xC3\xA9").string())});
     EXPECT_EQ(run.exitCode, kExitSettingRefused);
     EXPECT_NE(run.err.find("\xC3\xA9"), std::string::npos) << run.err;
 

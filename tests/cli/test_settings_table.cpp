@@ -15,7 +15,7 @@ struct SettingCase {
 
 void PrintTo(const SettingCase& c, std::ostream* out) { *out << c.name << "=" << c.value; }
 
-class SetSettingTest : public ::testing::TestWithParam<SettingCase> {};
+class SetSettingTest : public ::testing::TestWithParam<SettingCase> { };
 
 TEST_P(SetSettingTest, ChecksLikeTheSettingsDialogs)
 {
@@ -31,26 +31,20 @@ TEST_P(SetSettingTest, ChecksLikeTheSettingsDialogs)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SetSettingTest,
-    ::testing::Values(SettingCase{"L3Front", "abcdefghijk", "フォルダー３サイズエラー"},
-                      SettingCase{"L3Front", "abcdefghij", ""},
-                      SettingCase{"L1Back", "あいうえおか", "フォルダー１サイズエラー"},
-                      SettingCase{"L4Back", "あいうえお", ""},
-                      SettingCase{"PdfPageHeight", "99", "縦か横のサイズが少ないエラー"},
-                      SettingCase{"PdfPageHeight", "", "縦:数値エラー"},
-                      SettingCase{"PdfPageWidth", "x", "横:数値エラー"},
-                      SettingCase{"PdfPageWidth", "100", ""},
-                      SettingCase{"VolNo", "1000", "*** 連番 エラー"},
-                      SettingCase{"VolNo", "007", ""},
-                      SettingCase{"Target", "/no/such/folder", "ベースフォルダーエラー"},
-                      SettingCase{"HPCode", "a/b", "医療機関コードエラー"},
-                      SettingCase{"HPCode", "0012", ""},
-                      SettingCase{"Quality", "49", "Quality"},
-                      SettingCase{"Quality", "100", ""},
-                      SettingCase{"FolderClear", "2", "not a valid value"},
-                      SettingCase{"FolderClear", "false", ""},
-                      SettingCase{"PrintDensity", "300.5", ""},
-                      SettingCase{"PrintDensity", "dense", "not a valid value"},
-                      SettingCase{"Nothing", "1", "unknown setting"}));
+    ::testing::Values(
+        SettingCase{"L3Front", "abcdefghijk", "フォルダー３サイズエラー"},
+        SettingCase{"L3Front", "abcdefghij", ""},
+        SettingCase{"L1Back", "あいうえおか", "フォルダー１サイズエラー"},
+        SettingCase{"L4Back", "あいうえお", ""},
+        SettingCase{"PdfPageHeight", "99", "縦か横のサイズが少ないエラー"},
+        SettingCase{"PdfPageHeight", "", "縦:数値エラー"}, SettingCase{"PdfPageWidth", "x", "横:数値エラー"},
+        SettingCase{"PdfPageWidth", "100", ""}, SettingCase{"VolNo", "1000", "*** 連番 エラー"},
+        SettingCase{"VolNo", "007", ""}, SettingCase{"Target", "/no/such/folder", "ベースフォルダーエラー"},
+        SettingCase{"HPCode", "a/b", "医療機関コードエラー"}, SettingCase{"HPCode", "0012", ""},
+        SettingCase{"Quality", "49", "Quality"}, SettingCase{"Quality", "100", ""},
+        SettingCase{"FolderClear", "2", "not a valid value"}, SettingCase{"FolderClear", "false", ""},
+        SettingCase{"PrintDensity", "300.5", ""}, SettingCase{"PrintDensity", "dense", "not a valid value"},
+        SettingCase{"Nothing", "1", "unknown setting"}));
 
 TEST(FormatSettings, PrintsTheFortyFourValuesInStoreOrder)
 {

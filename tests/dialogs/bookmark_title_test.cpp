@@ -16,7 +16,7 @@ struct CutCase {
 // Names the case in test listings instead of dumping its bytes.
 void PrintTo(const CutCase& c, std::ostream* os) { *os << c.name; }
 
-class BookmarkTitleCut : public ::testing::TestWithParam<CutCase> {};
+class BookmarkTitleCut : public ::testing::TestWithParam<CutCase> { };
 
 TEST_P(BookmarkTitleCut, KeepsAtMostSixteenBytes)
 {
@@ -25,23 +25,23 @@ TEST_P(BookmarkTitleCut, KeepsAtMostSixteenBytes)
 
 INSTANTIATE_TEST_SUITE_P(
     Titles, BookmarkTitleCut,
-    ::testing::Values(
-        CutCase{"Empty", "", ""},
-        CutCase{"Short", "処置", "処置"},
-        CutCase{"TwentyAscii", "ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNOP"},
-        CutCase{"EightFullWidthFitExactly", "あいうえおかきく", "あいうえおかきく"},
-        CutCase{"NinthFullWidthIsLeftOut", "あいうえおかきくけ", "あいうえおかきく"},
-        // "a" and seven full-width characters make 15 bytes; the eighth would end at byte 17.
-        CutCase{"DoubleByteAcrossTheLimitIsLeftOutWhole", "aあいうえおかきくけ", "aあいうえおかき"},
-        CutCase{"HalfWidthKatakanaCountsOneByte", "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁ", "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀ"},
-        CutCase{"MixedEndingOnTheLimit", "検査ABCDEFGHIJKLM", "検査ABCDEFGHIJKL"}),
+    ::testing::Values(CutCase{"Empty", "", ""}, CutCase{"Short", "処置", "処置"},
+                      CutCase{"TwentyAscii", "ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNOP"},
+                      CutCase{"EightFullWidthFitExactly", "あいうえおかきく", "あいうえおかきく"},
+                      CutCase{"NinthFullWidthIsLeftOut", "あいうえおかきくけ", "あいうえおかきく"},
+                      // "a" and seven full-width characters make 15 bytes; the eighth would end at byte 17.
+                      CutCase{"DoubleByteAcrossTheLimitIsLeftOutWhole", "aあいうえおかきくけ",
+                              "aあいうえおかき"},
+                      CutCase{"HalfWidthKatakanaCountsOneByte", "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁ", "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀ"},
+                      CutCase{"MixedEndingOnTheLimit", "検査ABCDEFGHIJKLM", "検査ABCDEFGHIJKL"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BookmarkTitlePicker, PresetsComeFromAndGoBackToTheSettings)
 {
     TRegistory settings;
     quillora::BookmarkTitlePicker picker(settings);
-    const quillora::TagPresets defaults{"検査", "処方", "放射線", "処置", "手術", "注射", "外来", "入院", "", ""};
+    const quillora::TagPresets defaults{"検査", "処方", "放射線", "処置", "手術",
+                                        "注射", "外来", "入院",   "",     ""};
     EXPECT_EQ(picker.presets(), defaults);
 
     quillora::TagPresets edited = defaults;

@@ -24,20 +24,18 @@ struct LineEndCase {
     QStringList items;
 };
 
-class CommentLinesTest : public ::testing::TestWithParam<LineEndCase> {};
+class CommentLinesTest : public ::testing::TestWithParam<LineEndCase> { };
 
-TEST_P(CommentLinesTest, OneItemPerLine)
-{
-    EXPECT_EQ(parseCommentText(GetParam().bytes), GetParam().items);
-}
+TEST_P(CommentLinesTest, OneItemPerLine) { EXPECT_EQ(parseCommentText(GetParam().bytes), GetParam().items); }
 
-INSTANTIATE_TEST_SUITE_P(
-    LineEnds, CommentLinesTest,
-    ::testing::Values(LineEndCase{"CrLf", "a\r\nb\r\n", {"a", "b"}}, LineEndCase{"LoneLf", "a\nb\nc", {"a", "b", "c"}},
-                      LineEndCase{"LoneCr", "a\rb\r", {"a", "b"}},
-                      LineEndCase{"EmptyLineInside", "a\r\n\r\nb", {"a", "", "b"}},
-                      LineEndCase{"Mixed", "a\r\rb\n", {"a", "", "b"}}, LineEndCase{"Empty", "", {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(LineEnds, CommentLinesTest,
+                         ::testing::Values(LineEndCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
+                                           LineEndCase{"LoneLf", "a\nb\nc", {"a", "b", "c"}},
+                                           LineEndCase{"LoneCr", "a\rb\r", {"a", "b"}},
+                                           LineEndCase{"EmptyLineInside", "a\r\n\r\nb", {"a", "", "b"}},
+                                           LineEndCase{"Mixed", "a\r\rb\n", {"a", "", "b"}},
+                                           LineEndCase{"Empty", "", {}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommentFile, SavesCp932WithCrLfAndLoadsTheSameItems)
 {
@@ -45,7 +43,8 @@ TEST(CommentFile, SavesCp932WithCrLfAndLoadsTheSameItems)
     const QString fileName = dir.filePath(QStringLiteral("comments.txt"));
     const QStringList items{QStringLiteral("処方変更"), QString(), QStringLiteral("再診")};
     saveCommentFile(fileName, items);
-    EXPECT_EQ(readBytes(fileName), QByteArray("\x8f\x88\x95\xfb\x95\xcf\x8d\x58\r\n\r\n\x8d\xc4\x90\x66\r\n"));
+    EXPECT_EQ(readBytes(fileName),
+              QByteArray("\x8f\x88\x95\xfb\x95\xcf\x8d\x58\r\n\r\n\x8d\xc4\x90\x66\r\n"));
     EXPECT_EQ(loadCommentFile(fileName), items);
     EXPECT_THROW(loadCommentFile(dir.filePath(QStringLiteral("missing.txt"))), CommentFileError);
 }
@@ -65,7 +64,7 @@ struct FormatCase {
     QImage::Format written;
 };
 
-class FileFormatTest : public ::testing::TestWithParam<FormatCase> {};
+class FileFormatTest : public ::testing::TestWithParam<FormatCase> { };
 
 TEST_P(FileFormatTest, KeepsBilevelAndGreyUntilColourIsDrawn)
 {

@@ -35,7 +35,7 @@ struct ZoomCase {
     const char* text;
 };
 
-class ZoomClampTest : public ::testing::TestWithParam<ZoomCase> {};
+class ZoomClampTest : public ::testing::TestWithParam<ZoomCase> { };
 
 TEST_P(ZoomClampTest, ClampsAndFormats)
 {
@@ -46,8 +46,9 @@ TEST_P(ZoomClampTest, ClampsAndFormats)
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, ZoomClampTest,
-                         ::testing::Values(ZoomCase{15, 10, "5.64"}, ZoomCase{-3, 0, "0.17"}, ZoomCase{5, 5, "1.00"},
-                                           ZoomCase{11, 10, "5.64"}, ZoomCase{3, 3, "0.50"}));
+                         ::testing::Values(ZoomCase{15, 10, "5.64"}, ZoomCase{-3, 0, "0.17"},
+                                           ZoomCase{5, 5, "1.00"}, ZoomCase{11, 10, "5.64"},
+                                           ZoomCase{3, 3, "0.50"}));
 
 TEST(ZoomSteps, ImagePointTruncatesTowardZero)
 {
@@ -77,7 +78,7 @@ std::vector<std::vector<int>> rowsOf(const QImage& image)
     return rows;
 }
 
-class RotationTest : public ::testing::TestWithParam<QImage::Format> {};
+class RotationTest : public ::testing::TestWithParam<QImage::Format> { };
 
 TEST_P(RotationTest, MapsThePixelsOfTheTable)
 {
@@ -109,7 +110,8 @@ TEST_P(RotationTest, FourLeftTurnsAndLeftThenRightGiveTheImageBack)
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, RotationTest,
-                         ::testing::Values(QImage::Format_RGB32, QImage::Format_Indexed8, QImage::Format_RGB888));
+                         ::testing::Values(QImage::Format_RGB32, QImage::Format_Indexed8,
+                                           QImage::Format_RGB888));
 
 class EditStateTest : public ::testing::Test {
 protected:

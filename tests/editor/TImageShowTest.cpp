@@ -68,7 +68,10 @@ protected:
         window->show();
     }
 
-    void Click(QToolBar* bar, QAction* action) { QTest::mouseClick(bar->widgetForAction(action), Qt::LeftButton); }
+    void Click(QToolBar* bar, QAction* action)
+    {
+        QTest::mouseClick(bar->widgetForAction(action), Qt::LeftButton);
+    }
 
     void Drag(QPoint from, QPoint to)
     {
@@ -224,7 +227,8 @@ TEST_F(TImageShowTest, ChosenFontStampsUntilTheNextShowingAndStaysTheDialogsChoi
     big.setPointSize(36);
     prompts->font = big;
     Click(window->ToolBar5, window->StrPropertyBtn);
-    EXPECT_EQ(window->State().TextFont().font.pixelSize(), static_cast<int>(std::lround(36 * window->logicalDpiY() / 72.0)));
+    EXPECT_EQ(window->State().TextFont().font.pixelSize(),
+              static_cast<int>(std::lround(36 * window->logicalDpiY() / 72.0)));
     window->N4->trigger();
     Open(page);
     EXPECT_EQ(window->State().TextFont().font.pixelSize(), windowFontHeight);

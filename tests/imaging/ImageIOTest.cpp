@@ -46,7 +46,8 @@ double meanAbsoluteDifference(const QImage& a, const QImage& b)
         for (int col = 0; col < x.width(); ++col) {
             const QRgb p = x.pixel(col, row);
             const QRgb q = y.pixel(col, row);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+            sum +=
+                std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
         }
     }
     return sum / (3.0 * x.width() * x.height());
@@ -87,14 +88,13 @@ TEST_P(RoundTrip, EveryCodecReadsWhatItWrites)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, RoundTrip,
-                         ::testing::Combine(::testing::Values("jpg", "JPG", "jpeg", "png", "PNG", "tif", "TIFF",
-                                                              "bmp", "BMP"),
-                                            ::testing::Values(Source::Colour, Source::Grey, Source::Bilevel,
-                                                              Source::Palette)),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param)) + "_" + sourceName(std::get<1>(info.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Formats, RoundTrip,
+    ::testing::Combine(::testing::Values("jpg", "JPG", "jpeg", "png", "PNG", "tif", "TIFF", "bmp", "BMP"),
+                       ::testing::Values(Source::Colour, Source::Grey, Source::Bilevel, Source::Palette)),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param)) + "_" + sourceName(std::get<1>(info.param));
+    });
 
 class ImageIOTest : public ::testing::Test {
 protected:
@@ -152,7 +152,8 @@ TEST_F(ImageIOTest, MultiPageTiffYieldsItsFirstPage)
 {
     const QImage pages[] = {colourImage(40, 30), greyImage(20, 10)};
     const auto bytes = encodeTiff(pages, TiffCompression::Lzw);
-    writeBytes(dir.filePath("two.tif"), QByteArray(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    writeBytes(dir.filePath("two.tif"),
+               QByteArray(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     io.AttachBitmap(&bitmap);
     io.ReadImageFile(dir.filePath("two.tif"));
     ASSERT_FALSE(io.Failed());
@@ -165,7 +166,8 @@ TEST_F(ImageIOTest, FaxCompressedBilevelTiffReadsAsBilevel)
     for (auto compression : {TiffCompression::CcittG3, TiffCompression::CcittG4}) {
         const QImage pages[] = {page};
         const auto bytes = encodeTiff(pages, compression);
-        writeBytes(dir.filePath("fax.TIF"), QByteArray(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        writeBytes(dir.filePath("fax.TIF"),
+                   QByteArray(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
         io.ReadImageFile(dir.filePath("fax.TIF"));
         ASSERT_FALSE(io.Failed()) << io.LastError().toStdString();
         EXPECT_EQ(io.CurrentImage().depth(), 1);

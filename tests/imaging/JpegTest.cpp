@@ -21,7 +21,8 @@ QByteArray toBytes(const std::vector<std::uint8_t>& bytes)
 QByteArray asPpm(const QImage& image)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    QByteArray ppm = "P6\n" + QByteArray::number(rgb.width()) + " " + QByteArray::number(rgb.height()) + "\n255\n";
+    QByteArray ppm =
+        "P6\n" + QByteArray::number(rgb.width()) + " " + QByteArray::number(rgb.height()) + "\n255\n";
     for (int y = 0; y < rgb.height(); ++y)
         ppm.append(reinterpret_cast<const char*>(rgb.constScanLine(y)), rgb.width() * 3);
     return ppm;
@@ -62,7 +63,7 @@ QByteArray encodePage(const QImage& bitmap, int quality)
     return toBytes(jpeg.Data());
 }
 
-class PageEncoder : public ::testing::TestWithParam<std::tuple<int, bool>> {};
+class PageEncoder : public ::testing::TestWithParam<std::tuple<int, bool>> { };
 
 TEST_P(PageEncoder, MatchesCjpegByteForByte)
 {
@@ -102,7 +103,7 @@ TEST(PageEncoderEdges, CompressingNothingThrows)
     EXPECT_THROW(jpeg.Compress(), ImageError);
 }
 
-class RegionRead : public ::testing::TestWithParam<std::tuple<bool, QSize>> {};
+class RegionRead : public ::testing::TestWithParam<std::tuple<bool, QSize>> { };
 
 TEST_P(RegionRead, EqualsTheFullDecodeCropped)
 {
@@ -116,10 +117,10 @@ TEST_P(RegionRead, EqualsTheFullDecodeCropped)
     EXPECT_EQ(part, full.copy(0, 0, expected.width(), expected.height()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Regions, RegionRead,
-                         ::testing::Combine(::testing::Bool(),
-                                            ::testing::Values(QSize(634, 434), QSize(33, 17), QSize(1, 1),
-                                                              QSize(700, 1), QSize(800, 600), QSize(16, 503))));
+INSTANTIATE_TEST_SUITE_P(
+    Regions, RegionRead,
+    ::testing::Combine(::testing::Bool(), ::testing::Values(QSize(634, 434), QSize(33, 17), QSize(1, 1),
+                                                            QSize(700, 1), QSize(800, 600), QSize(16, 503))));
 
 TEST(ScaledRead, PicksTheSmallestScaleThatStillCoversTheTarget)
 {
@@ -127,7 +128,8 @@ TEST(ScaledRead, PicksTheSmallestScaleThatStillCoversTheTarget)
     const ScaledJpeg small = decodeJpegScaled(bytes, "t", 64, 48);
     EXPECT_EQ(small.fullSize, QSize(640, 480));
     EXPECT_EQ(small.image.size(), QSize(80, 60));
-    const ScaledJpeg larger = decodeJpegScaled(bytes, "t", [](QSize full) { return QSize(full.width() * 3 / 4, 10); });
+    const ScaledJpeg larger =
+        decodeJpegScaled(bytes, "t", [](QSize full) { return QSize(full.width() * 3 / 4, 10); });
     EXPECT_EQ(larger.image.size(), QSize(480, 360));
     const ScaledJpeg whole = decodeJpegScaled(bytes, "t", 1000, 1000);
     EXPECT_EQ(whole.image.size(), QSize(640, 480));

@@ -123,7 +123,7 @@ const Malformed kCases[] = {
     {"TruncatedBmp", "a.bmp", [] { return validBmp().left(60); }},
 };
 
-class MalformedFile : public ::testing::TestWithParam<Malformed> {};
+class MalformedFile : public ::testing::TestWithParam<Malformed> { };
 
 TEST_P(MalformedFile, SetsFailedAndKeepsTheBitmap)
 {

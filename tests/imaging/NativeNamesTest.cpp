@@ -1,7 +1,7 @@
 // File names that are not UTF-8 survive their way through QString and are read by that name.
+#include "imaging/NativeNames.h"
 #include "TestImages.h"
 #include "imaging/ImageFiles.h"
-#include "imaging/NativeNames.h"
 
 #include <QTemporaryDir>
 #include <fstream>
@@ -14,9 +14,10 @@ TEST(NativeNames, EveryByteStringRoundTripsAndUtf8StaysAsQtReadsIt)
 {
     const std::string utf8 = "/scan/検査 \xF0\x9F\x93\x84.jpg";
     EXPECT_EQ(nativeToQString(utf8), QString::fromUtf8(utf8.c_str()));
-    for (const std::string& bytes : {utf8, std::string("/scan/\x82\xA0\x82\xA2.jpg"), // code page 932
-                                    std::string("\xED\xA0\x80\xC0\xAF\xFF\xE3\x81"), // surrogate, overlong, cut
-                                    std::string("\xF0\x9F\x93\x84\x84")})
+    for (const std::string& bytes :
+         {utf8, std::string("/scan/\x82\xA0\x82\xA2.jpg"), // code page 932
+          std::string("\xED\xA0\x80\xC0\xAF\xFF\xE3\x81"), // surrogate, overlong, cut
+          std::string("\xF0\x9F\x93\x84\x84")})
         EXPECT_EQ(qstringToNative(nativeToQString(bytes)), bytes);
 }
 

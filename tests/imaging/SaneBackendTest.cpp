@@ -18,8 +18,9 @@ namespace {
 
 class ChooseByName : public ScannerSourceChooser {
 public:
-    explicit ChooseByName(std::optional<std::string> name) : name_(std::move(name)) {}
-    std::optional<std::string> chooseSource(const std::vector<ScannerSource>& sources, const std::string&) override
+    explicit ChooseByName(std::optional<std::string> name) : name_(std::move(name)) { }
+    std::optional<std::string> chooseSource(const std::vector<ScannerSource>& sources,
+                                            const std::string&) override
     {
         offered = sources;
         return name_;

@@ -1,6 +1,6 @@
 // Frame-to-image assembly of scanner data, with synthetic frames.
-#include "imaging/ImageError.h"
 #include "imaging/sane/SaneFrameAssembler.h"
+#include "imaging/ImageError.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,6 +1,6 @@
 // Fit geometry with the 32-bit scale, and the nearest-pixel scaled copy.
-#include "TestImages.h"
 #include "imaging/Scaling.h"
+#include "TestImages.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ struct ThumbnailCase {
     QRect drawn;
 };
 
-class ThumbnailGeometry : public ::testing::TestWithParam<ThumbnailCase> {};
+class ThumbnailGeometry : public ::testing::TestWithParam<ThumbnailCase> { };
 
 TEST_P(ThumbnailGeometry, FitsCentredWithTheFloatScale)
 {
@@ -35,7 +35,7 @@ struct PageCase {
     QSize fitted;
 };
 
-class PageGeometry : public ::testing::TestWithParam<PageCase> {};
+class PageGeometry : public ::testing::TestWithParam<PageCase> { };
 
 TEST_P(PageGeometry, FitsTheDefaultImageArea)
 {
@@ -43,7 +43,8 @@ TEST_P(PageGeometry, FitsTheDefaultImageArea)
 }
 
 INSTANTIATE_TEST_SUITE_P(WorkedNumbers, PageGeometry,
-                         ::testing::Values(PageCase{{2480, 3508}, {633, 896}}, PageCase{{400, 300}, {634, 475}},
+                         ::testing::Values(PageCase{{2480, 3508}, {633, 896}},
+                                           PageCase{{400, 300}, {634, 475}},
                                            PageCase{{634, 934}, {634, 934}}));
 
 TEST(PageGeometry, CropKeepsTheTopLeftOfTheArea)

@@ -11,8 +11,9 @@ QImage colourImage(int width, int height)
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const int noise = (x * 7919 + y * 104729) % 37;
-            image.setPixel(x, y, qRgb((x * 255 / std::max(width - 1, 1) + noise) % 256,
-                                      (y * 255 / std::max(height - 1, 1)) % 256, ((x ^ y) * 3 + noise) % 256));
+            image.setPixel(x, y,
+                           qRgb((x * 255 / std::max(width - 1, 1) + noise) % 256,
+                                (y * 255 / std::max(height - 1, 1)) % 256, ((x ^ y) * 3 + noise) % 256));
         }
     }
     return image;

@@ -7,8 +7,8 @@
 
 namespace quillora::imaging::test {
 
-QImage colourImage(int width, int height); // RGB888 gradients with some texture
-QImage greyImage(int width, int height);   // Grayscale8
+QImage colourImage(int width, int height);  // RGB888 gradients with some texture
+QImage greyImage(int width, int height);    // Grayscale8
 QImage bilevelImage(int width, int height); // Format_Mono, white = 0, black = 1, a pattern of dots
 QImage paletteImage(int width, int height); // Indexed8 with 16 colours
 

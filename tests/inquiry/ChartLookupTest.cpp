@@ -1,6 +1,6 @@
 // From a typed patient number to the patient's folder, without a window.
-#include "archive/TDirFile.h"
 #include "inquiry/ChartLookup.h"
+#include "archive/TDirFile.h"
 #include "settings/TRegistory.h"
 #include "support/test_env.h"
 

@@ -16,12 +16,12 @@
 #include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -39,15 +39,15 @@ namespace {
 
 class SilentQuestions : public quillora::save::SaveQuestions {
 public:
-    void NotOverwrite(const std::string&) override {}
-    void NotMakeFolder(const std::string&) override {}
+    void NotOverwrite(const std::string&) override { }
+    void NotMakeFolder(const std::string&) override { }
     quillora::save::DeleteChoice NotDelete(const std::string&) override
     {
         return quillora::save::DeleteChoice::Next;
     }
     bool ConfirmClearFolder(const std::string&) override { return false; }
-    void Started(int) override {}
-    void PageDone(int, const std::string&) override {}
+    void Started(int) override { }
+    void PageDone(int, const std::string&) override { }
 };
 
 // Puts a launcher named like the desktop's document opener first on PATH for this process.
@@ -111,8 +111,8 @@ std::optional<std::string> RunUnderVirtualDisplay(const QString& filter)
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.setChildProcessModifier([] { ::setpgid(0, 0); }); // a group of its own, see EndProcessGroup
-    child.start(xvfbRun, {"-a", "-e", errorFile, QCoreApplication::applicationFilePath(),
-                          "--gtest_filter=" + filter});
+    child.start(xvfbRun,
+                {"-a", "-e", errorFile, QCoreApplication::applicationFilePath(), "--gtest_filter=" + filter});
     if (!child.waitForStarted()) {
         ADD_FAILURE() << "xvfb-run did not start: " << child.errorString().toStdString();
         return std::nullopt;
@@ -135,8 +135,7 @@ std::optional<std::string> RunUnderVirtualDisplay(const QString& filter)
 TEST(ChartRoundTrip, ASavedChartIsFoundListedAndOpened)
 {
     if (QGuiApplication::platformName() == "offscreen") {
-        if (const auto missing =
-                RunUnderVirtualDisplay("ChartRoundTrip.ASavedChartIsFoundListedAndOpened"))
+        if (const auto missing = RunUnderVirtualDisplay("ChartRoundTrip.ASavedChartIsFoundListedAndOpened"))
             GTEST_SKIP() << "opening documents needs a display: " << *missing;
         return;
     }
@@ -161,7 +160,8 @@ TEST(ChartRoundTrip, ASavedChartIsFoundListedAndOpened)
     SilentQuestions questions;
     quillora::ChartLog saveLog, errorLog;
     quillora::save::ChartSaver saver(settings, dirFile, composer, questions, saveLog, errorLog);
-    const auto saved = saver.Save({"12345", "0",
+    const auto saved = saver.Save({"12345",
+                                   "0",
                                    {{(scan / "page1.jpg").string(), std::nullopt, {}},
                                     {(scan / "page2.jpg").string(), std::nullopt, {}}},
                                    std::nullopt});
@@ -178,8 +178,7 @@ TEST(ChartRoundTrip, ASavedChartIsFoundListedAndOpened)
             EXPECT_TRUE(QTest::qWaitFor([&] { return list->ItemNames().size() == 1; }, 5000));
             listed = list->ItemNames();
             QAbstractItemView* items = list->ActiveView();
-            const QModelIndex chart =
-                list->Model()->IndexOf(QString::fromStdString(saved.chartPath));
+            const QModelIndex chart = list->Model()->IndexOf(QString::fromStdString(saved.chartPath));
             const QPoint where = items->visualRect(chart).center();
             QTest::mouseClick(items->viewport(), Qt::LeftButton, {}, where);
             QTest::mouseDClick(items->viewport(), Qt::LeftButton, {}, where);

@@ -19,8 +19,8 @@ TEST(DISABLED_Screenshot, ChartList)
     const auto home = sampleHome ? std::filesystem::path(sampleHome) : quillora::test::testHome();
     const auto patient = home / "Quillora" / "Charts" / "00" / "01" / "23" / "45";
     std::filesystem::create_directories(patient / "紹介状");
-    for (const char* name : {"HP0012_12345_0_2024_3_7.pdf", "HP0012_12345_1_2024_5_21.pdf",
-                             "HP0012_12345_2_2025_1_15.pdf"})
+    for (const char* name :
+         {"HP0012_12345_0_2024_3_7.pdf", "HP0012_12345_1_2024_5_21.pdf", "HP0012_12345_2_2025_1_15.pdf"})
         std::ofstream(patient / name) << std::string(48 * 1024, 'x');
     TView window;
     window.SetFolder(QString::fromStdString(patient.string()));

@@ -1,6 +1,6 @@
 // The chart lookup dialog driven through its real controls.
-#include "archive/TDirFile.h"
 #include "inquiry/TPdfViewerForm.h"
+#include "archive/TDirFile.h"
 #include "inquiry/TView.h"
 #include "settings/TRegistory.h"
 #include "settings/ui/ModalDriver.h"
@@ -63,8 +63,8 @@ TEST_F(TPdfViewerFormTest, ShowsErrorsInPlaceAndListsAnExistingFolder)
         d.close();
     });
     dialog.exec();
-    EXPECT_EQ(errors, QStringList({"患者番号エラー", "患者番号エラー", "患者番号エラー",
-                                   "患者番号エラー", "接続エラー"}));
+    EXPECT_EQ(errors, QStringList({"患者番号エラー", "患者番号エラー", "患者番号エラー", "患者番号エラー",
+                                   "接続エラー"}));
     ASSERT_EQ(chartList.shown.size(), 1);
     EXPECT_EQ(chartList.shown.front().toStdString(), patientFolder.string());
     EXPECT_EQ(errorAfterList, "");

@@ -1,7 +1,7 @@
 // The chart list window over a real folder: listing, view styles, opening, navigation,
 // renaming and properties.
-#include "inquiry/FileListModel.h"
 #include "inquiry/TView.h"
+#include "inquiry/FileListModel.h"
 #include "settings/ui/ModalDriver.h"
 #include "support/test_env.h"
 
@@ -65,8 +65,7 @@ protected:
     QList<QUrl> opened;
 };
 
-const QStringList kPatientListing = {"scans", "HP0012_12_0_2024_3_7.pdf",
-                                     "HP0012_12_1_2024_3_7.pdf"};
+const QStringList kPatientListing = {"scans", "HP0012_12_0_2024_3_7.pdf", "HP0012_12_1_2024_3_7.pdf"};
 
 TEST_F(TViewTest, ListsFoldersThenChartsSortedInTheDetailsView)
 {
@@ -84,8 +83,10 @@ TEST_F(TViewTest, ListsFoldersThenChartsSortedInTheDetailsView)
 TEST_F(TViewTest, ViewStyleButtonsSwitchTheStyle)
 {
     const std::vector<std::pair<QToolButton*, ViewStyle>> buttons = {
-        {window.ToolButton1, ViewStyle::LargeIcons}, {window.ToolButton2, ViewStyle::List},
-        {window.ToolButton3, ViewStyle::SmallIcons}, {window.ToolButton4, ViewStyle::Details}};
+        {window.ToolButton1, ViewStyle::LargeIcons},
+        {window.ToolButton2, ViewStyle::List},
+        {window.ToolButton3, ViewStyle::SmallIcons},
+        {window.ToolButton4, ViewStyle::Details}};
     for (const auto& [button, style] : buttons) {
         Click(button);
         EXPECT_EQ(window.ShellListView1->Style(), style);

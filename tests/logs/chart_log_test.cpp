@@ -14,7 +14,8 @@ TEST(ChartLog, KeepsLinesInTheOrderAdded)
     log.addLine("");
     EXPECT_EQ(log.lines(), (Lines{"12345,/charts/00/01/23/45/HP0012_12345_0.pdf",
                                   "7,/charts/00/00/00/07/HP0012_7_1.pdf", ""}));
-    EXPECT_EQ(log.text(), "12345,/charts/00/01/23/45/HP0012_12345_0.pdf\n7,/charts/00/00/00/07/HP0012_7_1.pdf\n");
+    EXPECT_EQ(log.text(),
+              "12345,/charts/00/01/23/45/HP0012_12345_0.pdf\n7,/charts/00/00/00/07/HP0012_7_1.pdf\n");
 }
 
 TEST(ChartLog, TextWithLineBreaksBecomesSeveralLines)

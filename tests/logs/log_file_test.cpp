@@ -1,8 +1,8 @@
 // Appending the log to a file: code page 932, CR LF, only to a file that exists, and the
 // failures that keep the modified mark.
+#include "log_file_support.h"
 #include "logs/ChartLog.h"
 #include "logs/LogFile.h"
-#include "log_file_support.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +55,8 @@ TEST(LogFile, CharactersWithoutACodePage932FormBecomeQuestionMarks)
 {
     const auto file = freshFolder("lossy") / "save.log";
     writeBytes(file, "");
-    ChartLog log = markedLog({"a\xE2\x82\xAC" "b"}); // "a€b"
+    ChartLog log = markedLog({"a\xE2\x82\xAC"
+                              "b"}); // "a€b"
     ASSERT_EQ(log.appendTo(file).status, LogFileStatus::Appended);
     EXPECT_EQ(readBytes(file), "a?b\r\n");
 }
@@ -79,7 +80,7 @@ struct UnopenableCase {
 // Names the case in test listings instead of dumping its bytes.
 void PrintTo(const UnopenableCase& c, std::ostream* os) { *os << c.name; }
 
-class LogFileCannotOpen : public ::testing::TestWithParam<UnopenableCase> {};
+class LogFileCannotOpen : public ::testing::TestWithParam<UnopenableCase> { };
 
 TEST_P(LogFileCannotOpen, WritesNothingAndKeepsTheMark)
 {
@@ -96,20 +97,20 @@ TEST_P(LogFileCannotOpen, WritesNothingAndKeepsTheMark)
 }
 
 // Each case fails for root too: no case relies on permission bits.
-INSTANTIATE_TEST_SUITE_P(
-    Targets, LogFileCannotOpen,
-    ::testing::Values(UnopenableCase{"Missing", [](const auto& f) { return f / "missing.log"; }},
-                      UnopenableCase{"BelowAFile",
-                                     [](const auto& f) {
-                                         writeBytes(f / "plain", "x");
-                                         return f / "plain" / "save.log";
-                                     }},
-                      UnopenableCase{"Folder",
-                                     [](const auto& f) {
-                                         std::filesystem::create_directory(f / "dir");
-                                         return f / "dir";
-                                     }}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Targets, LogFileCannotOpen,
+                         ::testing::Values(UnopenableCase{"Missing",
+                                                          [](const auto& f) { return f / "missing.log"; }},
+                                           UnopenableCase{"BelowAFile",
+                                                          [](const auto& f) {
+                                                              writeBytes(f / "plain", "x");
+                                                              return f / "plain" / "save.log";
+                                                          }},
+                                           UnopenableCase{"Folder",
+                                                          [](const auto& f) {
+                                                              std::filesystem::create_directory(f / "dir");
+                                                              return f / "dir";
+                                                          }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LogFile, AFailingWriteIsReportedAndKeepsTheMark)
 {

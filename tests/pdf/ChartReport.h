@@ -11,7 +11,8 @@
 namespace pdftest {
 
 struct ChartReport {
-    explicit ChartReport(std::shared_ptr<TPdfRandom> random = std::make_shared<TPdfSequenceRandom>(std::vector<int>{4242}))
+    explicit ChartReport(
+        std::shared_ptr<TPdfRandom> random = std::make_shared<TPdfSequenceRandom>(std::vector<int>{4242}))
         : report(FixedClock())
     {
         report.SetUseOutlines(true);

@@ -8,8 +8,8 @@
 #include "pdf/PdfExceptions.h"
 
 using pdftest::ChartReport;
-using pdftest::Occurrences;
 using pdftest::ErrorOf;
+using pdftest::Occurrences;
 
 namespace {
 
@@ -146,9 +146,10 @@ TEST(PReport, AnnotationDictionary)
     chart.report.StartDocument();
     chart.AddPage(pdftest::FakeJpeg(50), {"\x8C\x9F\x8D\xB8", "x"});
     const std::string file = Finish(chart.report);
-    EXPECT_NE(file.find("/Type /Annot\r\n/Subtype /Text\r\n/Rect [777 929 877 959 ]\r\n"
-                        "/Contents <FEFF001B656E001B691C67FB000D0078>\r\n/S (PRAnnotation1)\r\n/Open true\r\n>>"),
-              std::string::npos);
+    EXPECT_NE(
+        file.find("/Type /Annot\r\n/Subtype /Text\r\n/Rect [777 929 877 959 ]\r\n"
+                  "/Contents <FEFF001B656E001B691C67FB000D0078>\r\n/S (PRAnnotation1)\r\n/Open true\r\n>>"),
+        std::string::npos);
 }
 
 TEST(PReport, PropertiesAreLockedWhileOpen)
@@ -165,7 +166,8 @@ TEST(PReport, PropertiesAreLockedWhileOpen)
         {[&] { report.SetTitle("a"); }, "SetTitle --invalid operation."},
         {[&] { report.SetPageLayout(plOneColumn); }, "SetPageLayout --invalid operation."},
         {[&] { report.SetPageMode(pmUseThumbs); }, "SetPageMode --invalid operation."},
-        {[&] { report.SetNonFullScreenPageMode(pmUseThumbs); }, "SetNonFullScreenPageMode --invalid operation."},
+        {[&] { report.SetNonFullScreenPageMode(pmUseThumbs); },
+         "SetNonFullScreenPageMode --invalid operation."},
         {[&] { report.SetUseOutlines(true); }, "SetUseOutlines --invalid operation."},
         {[&] { report.SetViewerPreference({vpFitWindow}); }, "SetViewerPreference --invalid operation."},
         {[&] { report.GetOutlineRoot(); }, "GetOutlineRoot --invalid operation."},
@@ -225,12 +227,16 @@ TEST(PReport, DocumentInformationAndCatalogFromProperties)
     TPRPage page;
     report.PrintPage(page);
     const std::string file = Finish(report);
-    EXPECT_NE(file.find("<<\r\n/Producer (ChartPdf version 0.9)\r\n/Author (au)\r\n/CreationDate (D:20240102030405)\r\n"
-                        "/Creator ()\r\n/Keywords ()\r\n/Subject ()\r\n/Title (ti)\r\n/ModDate (D:20240102030405)\r\n>>"),
-              std::string::npos);
-    EXPECT_NE(file.find("/Type /Catalog\r\n/Pages 3 0 R\r\n/PageMode /UseNone\r\n/PageLayout /SinglePage\r\n"
-                        "/ViewerPreferences <<\r\n/NonFullScreenPageMode /UseThumbs\r\n/HideToolbar true\r\n>>\r\n>>"),
-              std::string::npos);
+    EXPECT_NE(
+        file.find(
+            "<<\r\n/Producer (ChartPdf version 0.9)\r\n/Author (au)\r\n/CreationDate (D:20240102030405)\r\n"
+            "/Creator ()\r\n/Keywords ()\r\n/Subject ()\r\n/Title (ti)\r\n/ModDate (D:20240102030405)\r\n>>"),
+        std::string::npos);
+    EXPECT_NE(
+        file.find(
+            "/Type /Catalog\r\n/Pages 3 0 R\r\n/PageMode /UseNone\r\n/PageLayout /SinglePage\r\n"
+            "/ViewerPreferences <<\r\n/NonFullScreenPageMode /UseThumbs\r\n/HideToolbar true\r\n>>\r\n>>"),
+        std::string::npos);
     EXPECT_EQ(file.find("/OpenAction"), std::string::npos);
 }
 
@@ -264,7 +270,8 @@ TEST(PdfFileStream, RewindDropsEverythingWrittenBefore)
     EXPECT_EQ(stream.Position(), 5);
     stream.Close();
     std::ifstream written(path, std::ios::binary);
-    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>()), "short");
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>()),
+              "short");
 }
 
 TEST(PReport, FailureHalfwayLeavesNoLeakAndTheReportReusable)
@@ -275,7 +282,7 @@ TEST(PReport, FailureHalfwayLeavesNoLeakAndTheReportReusable)
     chart.image.SetPicture(pdftest::FakeJpeg(50));
     chart.image.SetRandom(std::make_shared<TPdfSequenceRandom>(std::vector<int>{4242}));
     EXPECT_THROW(chart.report.PrintPage(chart.page), EPdfError); // name taken on every attempt
-    chart.report.StartDocument(); // discards the half-built document
+    chart.report.StartDocument();                                // discards the half-built document
     chart.image.SetRandom(std::make_shared<TPdfSequenceRandom>(std::vector<int>{1}));
     chart.AddPage(pdftest::FakeJpeg(50));
     EXPECT_EQ(pdftest::CheckStructure(Finish(chart.report)), "");
@@ -348,7 +355,9 @@ TEST(PRComponents, PictureKindsAreChecked)
 {
     TPRJpegImage jpeg;
     TPRImage bitmap;
-    EXPECT_EQ(ErrorOf([&] { jpeg.SetPicture(TPdfBitmap{1, 1, pf24bit, {{0, 0, 0}}, {}}); }),
+    EXPECT_EQ(ErrorOf([&] {
+                  jpeg.SetPicture(TPdfBitmap{1, 1, pf24bit, {{0, 0, 0}}, {}});
+              }),
               "only jpeg image is allowed.");
     EXPECT_EQ(ErrorOf([&] { bitmap.SetPicture(pdftest::FakeJpeg(5)); }), "only bitmap image is allowed.");
     jpeg.SetPicture(TPdfPicture{});

@@ -41,7 +41,8 @@ TEST_F(PdfCanvasTest, EveryPageStartsWithTheDefaultFont)
 
     TPdfDictionary& second = doc.AddPage();
     EXPECT_EQ(Contents(), "/F0 10 Tf\n");
-    EXPECT_EQ(ValueOf(*second.LookupDictionary("Resources")->LookupDictionary("Font")), "<<\r\n/F0 6 0 R\r\n>>");
+    EXPECT_EQ(ValueOf(*second.LookupDictionary("Resources")->LookupDictionary("Font")),
+              "<<\r\n/F0 6 0 R\r\n>>");
     EXPECT_EQ(canvas.Attribute().FontSize(), 10);
 }
 

@@ -9,8 +9,8 @@
 #include "pdf/PdfImages.h"
 #include "pdf/PdfXref.h"
 
-using pdftest::ValueOf;
 using pdftest::ErrorOf;
+using pdftest::ValueOf;
 
 namespace {
 
@@ -26,7 +26,7 @@ TPdfDictionary& DictionaryAt(TPdfDoc& doc, int number)
     return dynamic_cast<TPdfDictionary&>(*doc.Xref().ObjectAt(number));
 }
 
-class PdfDocNumbering : public ::testing::TestWithParam<bool> {};
+class PdfDocNumbering : public ::testing::TestWithParam<bool> { };
 
 TEST_P(PdfDocNumbering, FixedObjectsThenPageContentsAndFont)
 {
@@ -70,8 +70,9 @@ TEST(PdfDoc, InformationDictionaryKeepsProducerAndDates)
     TPdfDoc doc(pdftest::FixedClock({2006, 11, 17, 14, 25, 6}));
     doc.NewDocument();
     doc.GetInfo().SetTitle("t");
-    EXPECT_EQ(ValueOf(*doc.GetInfo().Data()),
-              "<<\r\n/Producer (ChartPdf version 0.9)\r\n/CreationDate (D:20061117142506)\r\n/Title (t)\r\n>>");
+    EXPECT_EQ(
+        ValueOf(*doc.GetInfo().Data()),
+        "<<\r\n/Producer (ChartPdf version 0.9)\r\n/CreationDate (D:20061117142506)\r\n/Title (t)\r\n>>");
     doc.AddPage();
     doc.SetClock(pdftest::FixedClock());
     const std::string file = Save(doc);
@@ -99,8 +100,9 @@ TEST(PdfDoc, FontsAreCreatedOncePerNameWithResourceNames)
     TPdfFont& arial = doc.GetFont("Arial");
     EXPECT_EQ(&doc.GetFont("Arial"), &arial);
     EXPECT_EQ(doc.FontCount(), 1);
-    EXPECT_EQ(ValueOf(*arial.Data()), "<<\r\n/Type /Font\r\n/Subtype /Type1\r\n/Encoding /WinAnsiEncoding\r\n"
-                                      "/FirstChar 32\r\n/LastChar 255\r\n/BaseFont /Helvetica\r\n/Name /F0\r\n>>");
+    EXPECT_EQ(ValueOf(*arial.Data()),
+              "<<\r\n/Type /Font\r\n/Subtype /Type1\r\n/Encoding /WinAnsiEncoding\r\n"
+              "/FirstChar 32\r\n/LastChar 255\r\n/BaseFont /Helvetica\r\n/Name /F0\r\n>>");
     TPdfFont& bold = doc.GetFont("Arial-Bold");
     EXPECT_EQ(bold.Data()->LookupName("Name")->Value(), "F1");
     EXPECT_EQ(bold.Data()->LookupName("BaseFont")->Value(), "Helvetica-Bold");

@@ -26,7 +26,8 @@ std::vector<GoldenLine> ReadGolden(const std::string& path)
         const auto first = row.find(' ');
         const auto second = row.find(' ', first + 1);
         line.offset = std::stol(row.substr(0, first));
-        line.end = row.substr(first + 1, second == std::string::npos ? std::string::npos : second - first - 1) == "CRLF"
+        line.end = row.substr(first + 1,
+                              second == std::string::npos ? std::string::npos : second - first - 1) == "CRLF"
                        ? "\r\n"
                        : "\n";
         line.text = second == std::string::npos ? "" : row.substr(second + 1);
@@ -60,8 +61,10 @@ TEST(PdfGolden, OneChartPageIsWrittenByteForByte)
 {
     const TPdfJpegPicture jpeg = pdftest::FakeJpeg(12345);
     std::string expected;
-    for (const GoldenLine& line : ReadGolden(std::string(QUILLORA_SOURCE_DIR) + "/tests/pdf/golden/chart_page.txt")) {
-        ASSERT_EQ(static_cast<long>(expected.size()), line.offset) << "golden listing inconsistent before: " << line.text;
+    for (const GoldenLine& line :
+         ReadGolden(std::string(QUILLORA_SOURCE_DIR) + "/tests/pdf/golden/chart_page.txt")) {
+        ASSERT_EQ(static_cast<long>(expected.size()), line.offset)
+            << "golden listing inconsistent before: " << line.text;
         if (line.text == "@JPEG@")
             expected.append(reinterpret_cast<const char*>(jpeg.Data->data()), jpeg.Data->size());
         else
@@ -81,8 +84,8 @@ TEST(PdfGolden, OneChartPageIsWrittenByteForByte)
     const auto mismatch = std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end());
     if (mismatch.first != expected.end() || mismatch.second != actual.end()) {
         const auto offset = static_cast<std::size_t>(mismatch.first - expected.begin());
-        FAIL() << "first difference at offset " << offset << " (expected " << expected.size() << " bytes, got "
-               << actual.size() << ")\n expected: " << Context(expected, offset)
+        FAIL() << "first difference at offset " << offset << " (expected " << expected.size()
+               << " bytes, got " << actual.size() << ")\n expected: " << Context(expected, offset)
                << "\n actual:   " << Context(actual, offset);
     }
     EXPECT_EQ(pdftest::CheckStructure(actual), "");

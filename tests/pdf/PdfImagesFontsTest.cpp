@@ -97,10 +97,18 @@ TEST(PdfFonts, WidthTablesMatchTheStandardMetrics)
         int width;
     };
     const Check checks[] = {
-        {"Arial", ' ', 278}, {"Arial", 'A', 667}, {"Arial", 'W', 944}, {"Arial", 0x80, 556},
-        {"Arial-Bold", '!', 333}, {"Times-Roman", ' ', 250}, {"Times-Roman", 'A', 722},
-        {"Times-Italic", 'A', 611}, {"Times-BoldItalic", '!', 389}, {"FixedWidth", 'i', 600},
-        {"FixedWidth-BoldItalic", 0x81, 600}, {"Arial", 0x1F, 0},
+        {"Arial", ' ', 278},
+        {"Arial", 'A', 667},
+        {"Arial", 'W', 944},
+        {"Arial", 0x80, 556},
+        {"Arial-Bold", '!', 333},
+        {"Times-Roman", ' ', 250},
+        {"Times-Roman", 'A', 722},
+        {"Times-Italic", 'A', 611},
+        {"Times-BoldItalic", '!', 389},
+        {"FixedWidth", 'i', 600},
+        {"FixedWidth-BoldItalic", 0x81, 600},
+        {"Arial", 0x1F, 0},
     };
     TPdfXref xref;
     for (const auto& check : checks) {
@@ -111,7 +119,8 @@ TEST(PdfFonts, WidthTablesMatchTheStandardMetrics)
     for (const char* name : {"Arial", "Arial-BoldItalic", "Times-Roman", "Times-Bold"}) {
         auto font = CreateRegisteredFont(name, xref);
         for (unsigned char code : {0x7F, 0x81, 0x8D, 0x8F, 0x90, 0x9D, 0xA0, 0xAD})
-            EXPECT_EQ(font->GetCharWidth(std::string(1, static_cast<char>(code)), 1), 0) << name << " " << int(code);
+            EXPECT_EQ(font->GetCharWidth(std::string(1, static_cast<char>(code)), 1), 0)
+                << name << " " << int(code);
     }
     EXPECT_EQ(RegisteredFontNames().size(), 12u);
 }

@@ -15,7 +15,7 @@ struct TextCase {
     std::string written;
 };
 
-class TextWriting : public ::testing::TestWithParam<TextCase> {};
+class TextWriting : public ::testing::TestWithParam<TextCase> { };
 
 TEST_P(TextWriting, WritesLiteralOrHexForm)
 {
@@ -25,14 +25,12 @@ TEST_P(TextWriting, WritesLiteralOrHexForm)
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, TextWriting,
-    ::testing::Values(TextCase{"a(b)\\c\r\n", "(a\\(b\\)\\\\c\\r\\n)"},
-                      TextCase{"", "()"},
+    ::testing::Values(TextCase{"a(b)\\c\r\n", "(a\\(b\\)\\\\c\\r\\n)"}, TextCase{"", "()"},
                       TextCase{"\t\b\f", "(\\t\\b\\f)"},
                       // Other control bytes and single-byte characters stay unchanged.
                       TextCase{"\x01\x7f", "(\x01\x7f)"},
                       // Half-width katakana is a single-byte character: literal form.
-                      TextCase{"\xB1", "(\xB1)"},
-                      TextCase{"\x82\xA0", "<FEFF001B656E001B3042>"},
+                      TextCase{"\xB1", "(\xB1)"}, TextCase{"\x82\xA0", "<FEFF001B656E001B3042>"},
                       // 検査: the outline title of a chart.
                       TextCase{"\x8C\x9F\x8D\xB8", "<FEFF001B656E001B691C67FB>"},
                       // Mixed: ASCII, half-width katakana and kanji all go into the hex form.
@@ -45,7 +43,7 @@ struct NameCase {
     std::string written;
 };
 
-class NameWriting : public ::testing::TestWithParam<NameCase> {};
+class NameWriting : public ::testing::TestWithParam<NameCase> { };
 
 TEST_P(NameWriting, EscapesDelimitersAndOutsideBytes)
 {
@@ -63,17 +61,15 @@ struct CoordCase {
     std::string written;
 };
 
-class CoordFormatting : public ::testing::TestWithParam<CoordCase> {};
+class CoordFormatting : public ::testing::TestWithParam<CoordCase> { };
 
-TEST_P(CoordFormatting, RoundsToTwoDecimals)
-{
-    EXPECT_EQ(FormatCoord(GetParam().value), GetParam().written);
-}
+TEST_P(CoordFormatting, RoundsToTwoDecimals) { EXPECT_EQ(FormatCoord(GetParam().value), GetParam().written); }
 
 INSTANTIATE_TEST_SUITE_P(Coords, CoordFormatting,
-                         ::testing::Values(CoordCase{33, "33"}, CoordCase{12.375f, "12.38"}, CoordCase{0.004f, "0"},
-                                           CoordCase{-1.125f, "-1.12"}, CoordCase{-0.004f, "0"},
-                                           CoordCase{596, "596"}, CoordCase{-300, "-300"}, CoordCase{0.5f, "0.5"},
+                         ::testing::Values(CoordCase{33, "33"}, CoordCase{12.375f, "12.38"},
+                                           CoordCase{0.004f, "0"}, CoordCase{-1.125f, "-1.12"},
+                                           CoordCase{-0.004f, "0"}, CoordCase{596, "596"},
+                                           CoordCase{-300, "-300"}, CoordCase{0.5f, "0.5"},
                                            CoordCase{-2.5f, "-2.5"}, CoordCase{167, "167"},
                                            CoordCase{-1.13f, "-1.13"}, CoordCase{-1.126f, "-1.13"}));
 
@@ -99,8 +95,9 @@ TEST(PdfValues, NumbersRealsBooleansNull)
 TEST(PdfValues, RealsNeverUseAnExponent)
 {
     const std::pair<double, const char*> cases[] = {
-        {1e-05, "0.00001"},           {-1.25e-07, "-0.000000125"}, {1e+15, "1000000000000000"},
-        {-1.5e+16, "-15000000000000000"}, {123456.5, "123456.5"},   {1.0 / 3e6, "0.000000333333333333333"}};
+        {1e-05, "0.00001"},          {-1.25e-07, "-0.000000125"},
+        {1e+15, "1000000000000000"}, {-1.5e+16, "-15000000000000000"},
+        {123456.5, "123456.5"},      {1.0 / 3e6, "0.000000333333333333333"}};
     for (const auto& [value, written] : cases)
         EXPECT_EQ(FormatReal(value), written) << value;
 }
@@ -209,8 +206,7 @@ TEST(PdfStream, WritesUnfilteredDataWithLength)
     TPdfStream stream;
     stream.Attributes().LookupArray("Filter")->Add(std::make_unique<TPdfName>("FlateDecode"));
     stream.Data().Append("0123456789");
-    EXPECT_EQ(Written(stream),
-              "<<\r\n/Length 10\r\n/Filter []\r\n>>\r\nstream\r\n0123456789\nendstream");
+    EXPECT_EQ(Written(stream), "<<\r\n/Length 10\r\n/Filter []\r\n>>\r\nstream\r\n0123456789\nendstream");
 }
 
 TEST(PdfStream, SharedDataIsNotCopiedUntilAppended)
@@ -270,7 +266,8 @@ TEST(PdfXref, NumbersInOrderAndRefusesObjectsAlreadyAdded)
 
     TPdfMemoryStream stream;
     xref.WriteTo(stream);
-    EXPECT_EQ(stream.Bytes(), "xref\r\n0 3\r\n0000000000 65535 f\r\n0000000000 00000 n\r\n0000000000 00000 n\r\n");
+    EXPECT_EQ(stream.Bytes(),
+              "xref\r\n0 3\r\n0000000000 65535 f\r\n0000000000 00000 n\r\n0000000000 00000 n\r\n");
 }
 
 TEST(PdfFile, TenObjectsGiveSizeElevenAndMeasuredOffsets)

@@ -40,10 +40,14 @@ TEST_F(OutlineTest, DestinationArrays)
     EXPECT_EQ(destination.Value(dvLeft), -1);
     wrapper.SetBottom(900);
     wrapper.SetRight(50);
-    const std::pair<TPdfDestinationType, const char*> kinds[] = {
-        {dtFit, "[5 0 R /Fit ]"}, {dtFitB, "[5 0 R /FitB ]"}, {dtFitH, "[5 0 R /FitH 1000 ]"},
-        {dtFitBH, "[5 0 R /FitBH 1000 ]"}, {dtFitV, "[5 0 R /FitV -1 ]"}, {dtFitBV, "[5 0 R /FitBV -1 ]"},
-        {dtFitR, "[5 0 R /FitR -1 100 50 1000 ]"}, {dtXYZ, "[5 0 R /XYZ -1 1000 1 ]"}};
+    const std::pair<TPdfDestinationType, const char*> kinds[] = {{dtFit, "[5 0 R /Fit ]"},
+                                                                 {dtFitB, "[5 0 R /FitB ]"},
+                                                                 {dtFitH, "[5 0 R /FitH 1000 ]"},
+                                                                 {dtFitBH, "[5 0 R /FitBH 1000 ]"},
+                                                                 {dtFitV, "[5 0 R /FitV -1 ]"},
+                                                                 {dtFitBV, "[5 0 R /FitBV -1 ]"},
+                                                                 {dtFitR, "[5 0 R /FitR -1 100 50 1000 ]"},
+                                                                 {dtXYZ, "[5 0 R /XYZ -1 1000 1 ]"}};
     for (const auto& [kind, written] : kinds) {
         wrapper.SetKind(kind);
         EXPECT_EQ(ValueOf(*destination.BuildArray()), written);
@@ -79,7 +83,8 @@ TEST_F(OutlineTest, ThreeTopLevelEntriesAreLinkedAsSiblings)
     TPdfOutlineEntry& c = root.AppendChild();
     EXPECT_EQ(a.Data()->ObjectNumber(), 8);
     Save();
-    EXPECT_EQ(ValueOf(*root.Data()), "<<\r\n/Type /Outlines\r\n/Count 3\r\n/First 8 0 R\r\n/Last 10 0 R\r\n>>");
+    EXPECT_EQ(ValueOf(*root.Data()),
+              "<<\r\n/Type /Outlines\r\n/Count 3\r\n/First 8 0 R\r\n/Last 10 0 R\r\n>>");
     EXPECT_EQ(ValueOf(*a.Data()), "<<\r\n/Count 0\r\n/Title ()\r\n/Next 9 0 R\r\n>>");
     EXPECT_EQ(ValueOf(*b.Data()), "<<\r\n/Count 0\r\n/Title ()\r\n/Prev 8 0 R\r\n/Next 10 0 R\r\n>>");
     EXPECT_EQ(ValueOf(*c.Data()), "<<\r\n/Count 0\r\n/Title ()\r\n/Prev 9 0 R\r\n>>");
@@ -123,7 +128,8 @@ TEST_F(OutlineTest, ReportHandlesSetTitleOpenedAndDestination)
     entry.SetOpened(true);
     entry.SetDest(destination);
     Save();
-    EXPECT_EQ(ValueOf(*entry.Target().Data()), "<<\r\n/Count 0\r\n/Title (abc)\r\n/Dest [5 0 R /XYZ 0 1000 1 ]\r\n>>");
+    EXPECT_EQ(ValueOf(*entry.Target().Data()),
+              "<<\r\n/Count 0\r\n/Title (abc)\r\n/Dest [5 0 R /XYZ 0 1000 1 ]\r\n>>");
 
     TPdfDoc other(pdftest::FixedClock());
     other.NewDocument();

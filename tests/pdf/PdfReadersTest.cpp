@@ -85,7 +85,8 @@ TEST(PdfReaders, ThreePageChartPassesQpdfAndRendersWithPoppler)
     pdftest::ChartReport chart(std::make_shared<TPdfClockSeededRandom>());
     chart.report.SetFileName(pdf.string());
     chart.report.StartDocument();
-    const std::array<std::array<std::uint8_t, 3>, 3> colours = {{{220, 30, 30}, {30, 200, 30}, {30, 30, 220}}};
+    const std::array<std::array<std::uint8_t, 3>, 3> colours = {
+        {{220, 30, 30}, {30, 200, 30}, {30, 30, 220}}};
     const std::vector<std::string> notes[] = {{"\x8C\x9F\x8D\xB8"}, {}, {"\x8F\x88\x95\xFB", "line (2)"}};
     const char* titles[] = {"\x8C\x9F\x8D\xB8", nullptr, "\x8F\x88\x95\xFB"}; // 検査, 処方
     for (int i = 0; i < 3; ++i) {
@@ -102,9 +103,11 @@ TEST(PdfReaders, ThreePageChartPassesQpdfAndRendersWithPoppler)
 
     const CommandResult check = RunCommand("qpdf --check '" + pdf.string() + "'");
     EXPECT_EQ(check.status, 0) << check.output;
-    EXPECT_NE(check.output.find("No syntax or stream encoding errors found"), std::string::npos) << check.output;
+    EXPECT_NE(check.output.find("No syntax or stream encoding errors found"), std::string::npos)
+        << check.output;
 
-    const CommandResult render = RunCommand("pdftoppm -r 72 '" + pdf.string() + "' '" + (dir / "page").string() + "'");
+    const CommandResult render =
+        RunCommand("pdftoppm -r 72 '" + pdf.string() + "' '" + (dir / "page").string() + "'");
     EXPECT_EQ(render.status, 0) << render.output;
     EXPECT_EQ(render.output, "");
     for (int i = 0; i < 3; ++i) {

@@ -38,7 +38,8 @@ std::string CheckStructure(const std::string& file)
             return "entry " + std::to_string(number) + " does not point at its object";
     }
     static const std::regex streamHead("/Length (\\d+)\r\n/Filter \\[[^\\]]*\\]\r\n");
-    for (auto it = std::sregex_iterator(file.begin(), file.end(), streamHead); it != std::sregex_iterator(); ++it) {
+    for (auto it = std::sregex_iterator(file.begin(), file.end(), streamHead); it != std::sregex_iterator();
+         ++it) {
         const auto dataStart = file.find("stream\r\n", it->position()) + 8;
         const auto length = std::stoul((*it)[1].str());
         if (file.compare(dataStart + length, 10, "\nendstream") != 0)

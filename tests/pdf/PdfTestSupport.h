@@ -52,8 +52,7 @@ inline std::size_t Occurrences(const std::string& haystack, const std::string& n
 }
 
 // The message of the writer error `call` raises, or "no error".
-template <class Call>
-std::string ErrorOf(Call call)
+template <class Call> std::string ErrorOf(Call call)
 {
     try {
         call();

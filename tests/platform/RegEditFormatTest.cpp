@@ -9,7 +9,8 @@ constexpr std::string_view kKey = "HKEY_CURRENT_USER\\Software\\Travex\\Quillora
 
 std::vector<NamedRegValue> parse(const std::string& body)
 {
-    return parseRegEdit("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Travex\\QuilloraShare]\r\n" + body, kKey);
+    return parseRegEdit("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Travex\\QuilloraShare]\r\n" + body,
+                        kKey);
 }
 
 std::vector<std::string> names(const std::vector<NamedRegValue>& values)
@@ -61,15 +62,16 @@ TEST(RegEditFormat, ReadsWrappedHexListsAndShortDwords)
                               "\"Cut\"=\"C:\\\r\n"
                               "\"After\"=dword:00000002\r\n"
                               "\"Unescaped\"=\"C:\\scan\"\r\n");
-    ASSERT_EQ(names(values), (std::vector<std::string>{"AVeryLongValueNameThatLeavesNoRoomForBytesOnItsFirstLine",
-                                                       "", "One", "Upper", "Spaced", "After", "Unescaped"}));
+    ASSERT_EQ(names(values),
+              (std::vector<std::string>{"AVeryLongValueNameThatLeavesNoRoomForBytesOnItsFirstLine", "", "One",
+                                        "Upper", "Spaced", "After", "Unescaped"}));
     EXPECT_EQ(values[0].value, (RegValue{RegType::Binary, {1, 2, 3}}));
     EXPECT_EQ(values[1].value, (RegValue{RegType::ExpandSz, {'%', 0}}));
     EXPECT_EQ(values[2].value, makeDwordValue(1));
     EXPECT_EQ(values[3].value, makeDwordValue(0xFFFF));
     EXPECT_EQ(values[4].value, (RegValue{RegType::Binary, {0x0a, 0x0b, 0x0c}}));
     EXPECT_EQ(values[5].value, makeDwordValue(2)); // a cut-off text never swallows the next line
-    EXPECT_EQ(values[6].value, sz("C:\\scan")); // a lone backslash is kept as typed
+    EXPECT_EQ(values[6].value, sz("C:\\scan"));    // a lone backslash is kept as typed
 }
 
 TEST(RegEditFormat, SkipsMalformedLinesAndKeepsTheRest)
@@ -98,9 +100,10 @@ TEST(RegEditFormat, ALastLineWithoutLineBreakIsReadUnlessItLooksCutOff)
     // Cut inside the value: fewer than eight dword digits, an open quote, a trailing comma.
     for (const char* cut : {"\"B\"=dword:0000", "\"B\"=\"tex", "\"B\"=hex:01,", "\"B"}) {
         bool whole = true;
-        EXPECT_EQ(names(quillora::platform::parseRegEdit("REGEDIT4\r\n\r\n[" + std::string(kKey) + "]\r\n" + a + cut,
-                                                         kKey, &whole)),
-                  Names{"A"}) << cut;
+        EXPECT_EQ(names(quillora::platform::parseRegEdit(
+                      "REGEDIT4\r\n\r\n[" + std::string(kKey) + "]\r\n" + a + cut, kKey, &whole)),
+                  Names{"A"})
+            << cut;
         EXPECT_FALSE(whole) << cut;
     }
 }
@@ -115,19 +118,20 @@ TEST(RegEditFormat, LaterLinesOverrideAndDelete)
 TEST(RegEditFormat, OnlyTheSectionOfTheKeyCounts)
 {
     const auto values = parseRegEdit("REGEDIT4\n"
-                                      "\"Stray\"=dword:00000001\n"
-                                      "[HKEY_CURRENT_USER\\Software\\Other]\n"
-                                      "\"Other\"=dword:00000001\n"
-                                      "[hkey_current_user\\software\\travex\\quillorashare]\n"
-                                      "\"Mine\"=dword:00000001\n",
-                                      kKey);
+                                     "\"Stray\"=dword:00000001\n"
+                                     "[HKEY_CURRENT_USER\\Software\\Other]\n"
+                                     "\"Other\"=dword:00000001\n"
+                                     "[hkey_current_user\\software\\travex\\quillorashare]\n"
+                                     "\"Mine\"=dword:00000001\n",
+                                     kKey);
     EXPECT_EQ(names(values), std::vector<std::string>{"Mine"});
 }
 
 TEST(RegEditFormat, WithoutHeaderThereAreNoValues)
 {
-    EXPECT_TRUE(parseRegEdit("[HKEY_CURRENT_USER\\Software\\Travex\\QuilloraShare]\r\n\"A\"=dword:00000001\r\n", kKey)
-                    .empty());
+    EXPECT_TRUE(
+        parseRegEdit("[HKEY_CURRENT_USER\\Software\\Travex\\QuilloraShare]\r\n\"A\"=dword:00000001\r\n", kKey)
+            .empty());
     EXPECT_TRUE(parseRegEdit("REGEDIT5\r\n", kKey).empty());
 }
 

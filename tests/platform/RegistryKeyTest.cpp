@@ -59,7 +59,8 @@ TEST_F(RegistryKeyTest, OpenWithoutCreateNeedsAnExistingKey)
 
     ASSERT_NE(RegistryKey::Open(kKey, true), nullptr);
     EXPECT_TRUE(RegistryKey::Exists(kKey));
-    EXPECT_EQ(readFile(file()), "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Travex\\QuilloraShare]\r\n\r\n");
+    EXPECT_EQ(readFile(file()),
+              "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Travex\\QuilloraShare]\r\n\r\n");
     EXPECT_NE(RegistryKey::Open(kKey, false), nullptr);
 }
 
@@ -127,9 +128,9 @@ TEST_F(RegistryKeyTest, UnparsableFileIsAKeyWithoutValues)
 TEST_F(RegistryKeyTest, ReadWholeTellsWhetherAnythingWasSkipped)
 {
     const std::string header = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Travex\\QuilloraShare]\r\n";
-    for (const auto& [content, whole] : {std::pair{header + "\"A\"=\"a\"\r\n", true},
-                                         std::pair{header + "\"A\"=\"a\r\n", false},
-                                         std::pair{std::string("garbage"), false}}) {
+    for (const auto& [content, whole] :
+         {std::pair{header + "\"A\"=\"a\"\r\n", true}, std::pair{header + "\"A\"=\"a\r\n", false},
+          std::pair{std::string("garbage"), false}}) {
         writeFile(file(), content);
         EXPECT_EQ(RegistryKey::Open(kKey, false)->ReadWhole(), whole) << content;
     }

@@ -56,17 +56,14 @@ INSTANTIATE_TEST_SUITE_P(
         // Text that does not survive code page 932 is refused, naming the characters.
         RuleCase{"Target", "@jos\xC3\xA9", "\xC3\xA9"},
         RuleCase{"FileOpenDir", "/x/\xE2\x82\xAC", "\xE2\x82\xAC"},
-        RuleCase{"L1Front", "\xC2\xA5", "\xC2\xA5"},
-        RuleCase{"Tag3", "caf\xC3\xA9", "\xC3\xA9"},
+        RuleCase{"L1Front", "\xC2\xA5", "\xC2\xA5"}, RuleCase{"Tag3", "caf\xC3\xA9", "\xC3\xA9"},
         RuleCase{"Tag3", "検査", ""},
         // Level texts: ten CP932 bytes, separators allowed, no way out of the archive.
         RuleCase{"L1Front", "../../x", "フォルダー１文字エラー"},
         RuleCase{"L2Back", "/..", "フォルダー２文字エラー"},
         RuleCase{"L3Front", "./a", "フォルダー３文字エラー"},
-        RuleCase{"L4Back", "C:", "フォルダー４文字エラー"},
-        RuleCase{"L2Back", "\\sub", ""},
-        RuleCase{"L1Front", "a/b..c", ""},
-        RuleCase{"L3Front", "あいうえおか", "フォルダー３サイズエラー"},
+        RuleCase{"L4Back", "C:", "フォルダー４文字エラー"}, RuleCase{"L2Back", "\\sub", ""},
+        RuleCase{"L1Front", "a/b..c", ""}, RuleCase{"L3Front", "あいうえおか", "フォルダー３サイズエラー"},
         // Institution code: one message for characters and length.
         RuleCase{"HPCode", std::string(kInstitutionCodeMaxBytes + 1, '1'), kInstitutionCodeError},
         RuleCase{"HPCode", std::string(kInstitutionCodeMaxBytes, '1'), ""},
@@ -74,12 +71,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Scanner folder and archive base folder lie apart.
         RuleCase{"ScannerDir", "@charts", kFoldersOverlapError},
         RuleCase{"ScannerDir", "@charts/inner", kFoldersOverlapError},
-        RuleCase{"ScannerDir", "@", kFoldersOverlapError},
-        RuleCase{"Target", "@scan/", kFoldersOverlapError},
-        RuleCase{"Target", "@jos", kBaseFolderError},
-        RuleCase{"ScannerDir", "@scan", ""},
-        RuleCase{"Quality", "101", "Quality"},
-        RuleCase{"Quality", "50", ""}));
+        RuleCase{"ScannerDir", "@", kFoldersOverlapError}, RuleCase{"Target", "@scan/", kFoldersOverlapError},
+        RuleCase{"Target", "@jos", kBaseFolderError}, RuleCase{"ScannerDir", "@scan", ""},
+        RuleCase{"Quality", "101", "Quality"}, RuleCase{"Quality", "50", ""}));
 
 TEST(SettingsSchema, FoldersOverlapByWholeComponents)
 {

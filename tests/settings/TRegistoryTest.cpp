@@ -84,7 +84,8 @@ std::vector<std::string> replaced(std::string_view name, const std::string& line
 std::vector<std::string> without(std::string_view name)
 {
     auto lines = kStoredLines;
-    std::erase_if(lines, [&](const std::string& l) { return l.starts_with("\"" + std::string(name) + "\"="); });
+    std::erase_if(lines,
+                  [&](const std::string& l) { return l.starts_with("\"" + std::string(name) + "\"="); });
     return lines;
 }
 
@@ -201,7 +202,7 @@ struct FallbackCase {
     std::vector<std::string> lines;
 };
 
-class LoadFallsBackToDefaults : public TRegistoryTest, public ::testing::WithParamInterface<FallbackCase> {};
+class LoadFallsBackToDefaults : public TRegistoryTest, public ::testing::WithParamInterface<FallbackCase> { };
 
 TEST_P(LoadFallsBackToDefaults, DiscardingStoredStringsToo)
 {
@@ -211,19 +212,20 @@ TEST_P(LoadFallsBackToDefaults, DiscardingStoredStringsToo)
 
 INSTANTIATE_TEST_SUITE_P(
     UnreadableValue, LoadFallsBackToDefaults,
-    ::testing::Values(FallbackCase{"ThumbStrechMissing", without("ThumbStrech")},
-                      FallbackCase{"QualityMissing", without("Quality")},
-                      FallbackCase{"PrintDensityMissing", without("PrintDensity")},
-                      FallbackCase{"PrintDensityAsString", replaced("PrintDensity", "\"PrintDensity\"=\"600\"")},
-                      FallbackCase{"PrintDensitySevenBytes",
-                                   replaced("PrintDensity", "\"PrintDensity\"=hex:00,00,00,00,00,c0,82")},
-                      FallbackCase{"PrintDensityAsDword", replaced("PrintDensity", "\"PrintDensity\"=dword:00000258")},
-                      FallbackCase{"QualityAsString", replaced("Quality", "\"Quality\"=\"80\"")},
-                      FallbackCase{"QualityAsBinary", replaced("Quality", "\"Quality\"=hex:50,00,00,00")},
-                      FallbackCase{"QualityEightBytes", replaced("Quality", "\"Quality\"=hex(4):50,00,00,00,00,00,00,00")},
-                      FallbackCase{"FolderClearAsString", replaced("FolderClear", "\"FolderClear\"=\"1\"")},
-                      FallbackCase{"ScannerDirAsDword", replaced("ScannerDir", "\"ScannerDir\"=dword:00000001")},
-                      FallbackCase{"TargetAsBinary", replaced("Target", "\"Target\"=hex:2f,00")}),
+    ::testing::Values(
+        FallbackCase{"ThumbStrechMissing", without("ThumbStrech")},
+        FallbackCase{"QualityMissing", without("Quality")},
+        FallbackCase{"PrintDensityMissing", without("PrintDensity")},
+        FallbackCase{"PrintDensityAsString", replaced("PrintDensity", "\"PrintDensity\"=\"600\"")},
+        FallbackCase{"PrintDensitySevenBytes",
+                     replaced("PrintDensity", "\"PrintDensity\"=hex:00,00,00,00,00,c0,82")},
+        FallbackCase{"PrintDensityAsDword", replaced("PrintDensity", "\"PrintDensity\"=dword:00000258")},
+        FallbackCase{"QualityAsString", replaced("Quality", "\"Quality\"=\"80\"")},
+        FallbackCase{"QualityAsBinary", replaced("Quality", "\"Quality\"=hex:50,00,00,00")},
+        FallbackCase{"QualityEightBytes", replaced("Quality", "\"Quality\"=hex(4):50,00,00,00,00,00,00,00")},
+        FallbackCase{"FolderClearAsString", replaced("FolderClear", "\"FolderClear\"=\"1\"")},
+        FallbackCase{"ScannerDirAsDword", replaced("ScannerDir", "\"ScannerDir\"=dword:00000001")},
+        FallbackCase{"TargetAsBinary", replaced("Target", "\"Target\"=hex:2f,00")}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(TRegistoryTest, GarbageFileLoadsDefaults)
@@ -267,8 +269,10 @@ TEST_F(TRegistoryTest, LastLineWithoutLineBreakKeepsItsValue)
 // and the load says so once.
 TEST_F(TRegistoryTest, FileNotReadAsAWholeIsKeptAsideUnderADatedName)
 {
-    for (const auto& lines : {replaced("Quality", "\"Quality\"=\"80\""),          // gives all defaults
-                              replaced("Target", "\"Target\"=\"/charts"),}) {     // malformed text
+    for (const auto& lines : {
+             replaced("Quality", "\"Quality\"=\"80\""), // gives all defaults
+             replaced("Target", "\"Target\"=\"/charts"),
+         }) { // malformed text
         const std::string content = joinLines(lines);
         store(content);
         TRegistory r;

@@ -11,8 +11,8 @@ using namespace quillora::test;
 
 TEST(ClampJpegQuality, BringsValuesIntoFiftyToHundredComparingUnsigned)
 {
-    const std::pair<int, int> cases[] = {{30, 50}, {49, 50}, {50, 50}, {80, 80}, {100, 100},
-                                         {120, 100}, {-5, 100}, {0, 50}};
+    const std::pair<int, int> cases[] = {{30, 50},   {49, 50},   {50, 50},  {80, 80},
+                                         {100, 100}, {120, 100}, {-5, 100}, {0, 50}};
     for (const auto& [given, used] : cases)
         EXPECT_EQ(ClampJpegQuality(given), used) << given;
 }
@@ -29,7 +29,7 @@ void PrintTo(const GeometryCase& c, std::ostream* out)
     *out << c.width << "x" << c.height << " " << c.extension << (c.stretch ? " stretch" : " crop");
 }
 
-class PageGeometryTest : public ::testing::TestWithParam<GeometryCase> {};
+class PageGeometryTest : public ::testing::TestWithParam<GeometryCase> { };
 
 TEST_P(PageGeometryTest, CropsOrFitsToTheDefaultImageArea)
 {
@@ -45,15 +45,14 @@ TEST_P(PageGeometryTest, CropsOrFitsToTheDefaultImageArea)
     EXPECT_TRUE(IsBaselineJpeg(*page.jpeg));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, PageGeometryTest,
-    ::testing::Values(GeometryCase{2480, 3508, false, 634, 934, "jpg"},
-                      GeometryCase{2480, 3508, true, 633, 896, "jpg"},
-                      GeometryCase{2480, 3508, false, 634, 934, "png"},
-                      GeometryCase{400, 300, true, 634, 475, "png"},
-                      GeometryCase{634, 934, true, 634, 934, "bmp"},
-                      GeometryCase{300, 200, false, 300, 200, "tif"},
-                      GeometryCase{300, 2000, false, 300, 934, "jpg"}));
+INSTANTIATE_TEST_SUITE_P(Sizes, PageGeometryTest,
+                         ::testing::Values(GeometryCase{2480, 3508, false, 634, 934, "jpg"},
+                                           GeometryCase{2480, 3508, true, 633, 896, "jpg"},
+                                           GeometryCase{2480, 3508, false, 634, 934, "png"},
+                                           GeometryCase{400, 300, true, 634, 475, "png"},
+                                           GeometryCase{634, 934, true, 634, 934, "bmp"},
+                                           GeometryCase{300, 200, false, 300, 200, "tif"},
+                                           GeometryCase{300, 2000, false, 300, 934, "jpg"}));
 
 TEST(PreparePageImage, CropKeepsTheTopLeftPixels)
 {
@@ -74,10 +73,10 @@ TEST(PreparePageImage, CropKeepsTheTopLeftPixels)
 TEST(PreparePageImage, GreyAndBilevelPagesBecomeColourJpegs)
 {
     ImageFolder folder;
-    for (const auto& file : {folder.Write(GreyPage(500, 700), "grey.png"),
-                             folder.Write(GreyPage(500, 700), "grey.jpg"),
-                             folder.Write(BilevelPage(1700, 2200), "mono.tif"),
-                             folder.Write(BilevelPage(1700, 2200), "mono.png")}) {
+    for (const auto& file :
+         {folder.Write(GreyPage(500, 700), "grey.png"), folder.Write(GreyPage(500, 700), "grey.jpg"),
+          folder.Write(BilevelPage(1700, 2200), "mono.tif"),
+          folder.Write(BilevelPage(1700, 2200), "mono.png")}) {
         for (const bool stretch : {false, true}) {
             const auto page = PreparePageImage(file, {634, 934, stretch, 80});
             EXPECT_EQ(JpegComponents(*page.jpeg), 3) << file;

@@ -30,21 +30,22 @@ std::string ExpectedOnePageChart(const std::string& jpeg)
                           "/PageLayout /SinglePage", "/OpenAction [5 0 R /XYZ 0 1000 1 ]", ">>", "endobj"})
         line(l);
     object(2);
-    for (const char* l : {"<<", "/Type /Outlines", "/Count 1", "/First 10 0 R", "/Last 10 0 R", ">>", "endobj"})
+    for (const char* l :
+         {"<<", "/Type /Outlines", "/Count 1", "/First 10 0 R", "/Last 10 0 R", ">>", "endobj"})
         line(l);
     object(3);
-    for (const char* l : {"<<", "/Producer (ChartPdf version 0.9)", "/Author ()", "/CreationDate (D:20061117142506)",
-                          "/Creator ()", "/Keywords ()", "/Subject ()", "/Title ()", "/ModDate (D:20240102030405)",
-                          ">>", "endobj"})
+    for (const char* l : {"<<", "/Producer (ChartPdf version 0.9)", "/Author ()",
+                          "/CreationDate (D:20061117142506)", "/Creator ()", "/Keywords ()", "/Subject ()",
+                          "/Title ()", "/ModDate (D:20240102030405)", ">>", "endobj"})
         line(l);
     object(4);
     for (const char* l : {"<<", "/Type /Pages", "/Kids [5 0 R ]", "/Count 1", ">>", "endobj"})
         line(l);
     object(5);
-    for (const char* l : {"<<", "/Type /Page", "/Parent 4 0 R", "/MediaBox [0 0 700 1000 ]", "/Resources <<",
-                          "/Font <<", "/F0 7 0 R", ">>", "/XObject <<", "/PRJpegImage14242 8 0 R", ">>",
-                          "/ProcSet [/PDF /Text /ImageC ]", ">>", "/Contents 6 0 R", "/Annots [9 0 R ]", ">>",
-                          "endobj"})
+    for (const char* l :
+         {"<<", "/Type /Page", "/Parent 4 0 R", "/MediaBox [0 0 700 1000 ]", "/Resources <<", "/Font <<",
+          "/F0 7 0 R", ">>", "/XObject <<", "/PRJpegImage14242 8 0 R", ">>", "/ProcSet [/PDF /Text /ImageC ]",
+          ">>", "/Contents 6 0 R", "/Annots [9 0 R ]", ">>", "endobj"})
         line(l);
     object(6);
     for (const char* l : {"<<", "/Length 79", "/Filter []", ">>", "stream"})
@@ -53,26 +54,27 @@ std::string ExpectedOnePageChart(const std::string& jpeg)
     line("endstream");
     line("endobj");
     object(7);
-    for (const char* l : {"<<", "/Type /Font", "/Subtype /Type1", "/Encoding /WinAnsiEncoding", "/FirstChar 32",
-                          "/LastChar 255", "/BaseFont /Helvetica", "/Name /F0", ">>", "endobj"})
+    for (const char* l :
+         {"<<", "/Type /Font", "/Subtype /Type1", "/Encoding /WinAnsiEncoding", "/FirstChar 32",
+          "/LastChar 255", "/BaseFont /Helvetica", "/Name /F0", ">>", "endobj"})
         line(l);
     object(8);
     line("<<");
     line("/Length " + std::to_string(jpeg.size()));
-    for (const char* l : {"/Filter [/DCTDecode ]", "/Type /XObject", "/Subtype /Image", "/ColorSpace /DeviceRGB",
-                          "/Width 600", "/Height 800", "/BitsPerComponent 8", "/Name /PRJpegImage14242", ">>",
-                          "stream"})
+    for (const char* l :
+         {"/Filter [/DCTDecode ]", "/Type /XObject", "/Subtype /Image", "/ColorSpace /DeviceRGB",
+          "/Width 600", "/Height 800", "/BitsPerComponent 8", "/Name /PRJpegImage14242", ">>", "stream"})
         line(l);
     file += jpeg + "\n";
     line("endstream");
     line("endobj");
     object(9);
-    for (const char* l : {"<<", "/Type /Annot", "/Subtype /Text", "/Rect [777 929 877 959 ]", "/Contents (abc)",
-                          "/S (PRAnnotation1)", ">>", "endobj"})
+    for (const char* l : {"<<", "/Type /Annot", "/Subtype /Text", "/Rect [777 929 877 959 ]",
+                          "/Contents (abc)", "/S (PRAnnotation1)", ">>", "endobj"})
         line(l);
     object(10);
-    for (const char* l : {"<<", "/Count 0", "/Title <FEFF001B656E001B691C67FB>", "/Dest [5 0 R /XYZ 0 1000 1 ]",
-                          ">>", "endobj"})
+    for (const char* l : {"<<", "/Count 0", "/Title <FEFF001B656E001B691C67FB>",
+                          "/Dest [5 0 R /XYZ 0 1000 1 ]", ">>", "endobj"})
         line(l);
     const std::size_t xref = file.size();
     line("xref");
@@ -97,7 +99,8 @@ protected:
 
     void SetUp() override
     {
-        composer.Composer().PRJpegImage1.SetRandom(std::make_shared<TPdfSequenceRandom>(std::vector<int>{4242, 17, 99}));
+        composer.Composer().PRJpegImage1.SetRandom(
+            std::make_shared<TPdfSequenceRandom>(std::vector<int>{4242, 17, 99}));
     }
 };
 
@@ -182,7 +185,8 @@ namespace {
 std::string ComposeThreePages(const std::vector<std::string>& files, bool expect)
 {
     PdfChartComposer composer{std::make_shared<TPdfFixedClock>(kSaved)};
-    composer.Composer().PRJpegImage1.SetRandom(std::make_shared<TPdfSequenceRandom>(std::vector<int>{1, 2, 3}));
+    composer.Composer().PRJpegImage1.SetRandom(
+        std::make_shared<TPdfSequenceRandom>(std::vector<int>{1, 2, 3}));
     composer.Begin({700, 1000, 80, true}, kDesignDate);
     if (expect)
         composer.Expect(files);

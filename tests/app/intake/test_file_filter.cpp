@@ -9,9 +9,12 @@ struct FilterCase {
     const char* filter;
 };
 
-void PrintTo(const FilterCase& c, std::ostream* out) { *out << c.types.jpeg << c.types.tiff << c.types.bitmap << c.types.png; }
+void PrintTo(const FilterCase& c, std::ostream* out)
+{
+    *out << c.types.jpeg << c.types.tiff << c.types.bitmap << c.types.png;
+}
 
-class BuildFileFilterTest : public ::testing::TestWithParam<FilterCase> {};
+class BuildFileFilterTest : public ::testing::TestWithParam<FilterCase> { };
 
 TEST_P(BuildFileFilterTest, ListsTheSetTypesInOrder)
 {
@@ -20,12 +23,12 @@ TEST_P(BuildFileFilterTest, ListsTheSetTypesInOrder)
 
 INSTANTIATE_TEST_SUITE_P(
     Types, BuildFileFilterTest,
-    ::testing::Values(
-        FilterCase{{true, true, true, true}, "ファイル形式|*.jpg;*.jpeg;*.tif;*.tiff;*.bmp;*.png;"},
-        FilterCase{{false, false, false, false}, ""},
-        FilterCase{{true, false, false, true}, "ファイル形式|*.jpg;*.jpeg;*.png;"},
-        FilterCase{{false, true, false, false}, "ファイル形式|*.tif;*.tiff;"},
-        FilterCase{{false, false, true, false}, "ファイル形式|*.bmp;"}));
+    ::testing::Values(FilterCase{{true, true, true, true},
+                                 "ファイル形式|*.jpg;*.jpeg;*.tif;*.tiff;*.bmp;*.png;"},
+                      FilterCase{{false, false, false, false}, ""},
+                      FilterCase{{true, false, false, true}, "ファイル形式|*.jpg;*.jpeg;*.png;"},
+                      FilterCase{{false, true, false, false}, "ファイル形式|*.tif;*.tiff;"},
+                      FilterCase{{false, false, true, false}, "ファイル形式|*.bmp;"}));
 
 TEST(FilterPatterns, SplitsAfterTheBarAndKeepsTheEmptyLastPattern)
 {

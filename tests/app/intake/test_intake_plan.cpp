@@ -14,8 +14,8 @@ class ScannerFolder : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path() / ("intake-" + std::to_string(::getpid()) + "-"
-                                           + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = fs::temp_directory_path() / ("intake-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
@@ -67,13 +67,11 @@ TEST_F(ScannerFolder, AddModeSkipsListedNamesWithCaseCounting)
 
 TEST_F(ScannerFolder, ChecksFolderThenFileTypes)
 {
-    EXPECT_EQ(PlanScannerFolderIntake((dir / "missing").string(), all, {}, true).message,
-              kNoFolderMessage);
+    EXPECT_EQ(PlanScannerFolderIntake((dir / "missing").string(), all, {}, true).message, kNoFolderMessage);
     EXPECT_EQ(PlanScannerFolderIntake("", all, {}, true).message, kNoFolderMessage);
     EXPECT_EQ(PlanScannerFolderIntake(dir.string(), {false, false, false, false}, {}, true).message,
               kNoFileTypeMessage);
-    EXPECT_EQ(CheckFolderIntake(dir.string(), {false, false, false, false}).message,
-              kNoFileTypeMessage);
+    EXPECT_EQ(CheckFolderIntake(dir.string(), {false, false, false, false}).message, kNoFileTypeMessage);
     EXPECT_TRUE(CheckFolderIntake(dir.string(), all).ok());
 }
 
@@ -90,10 +88,8 @@ TEST_F(ScannerFolder, PickedFilesFollowTheSequenceSetting)
 
 TEST_F(ScannerFolder, PickedFilesMustLieInTheScannerFolderItself)
 {
-    EXPECT_EQ(PlanPickedFiles(dir.string(), {"/tmp/other/1.jpg"}, 1, {}, true).message,
-              kOtherFolderMessage);
-    EXPECT_EQ(PlanPickedFiles(dir.string() + "/", {Path("1.jpg")}, 1, {}, true).message,
-              kOtherFolderMessage);
+    EXPECT_EQ(PlanPickedFiles(dir.string(), {"/tmp/other/1.jpg"}, 1, {}, true).message, kOtherFolderMessage);
+    EXPECT_EQ(PlanPickedFiles(dir.string() + "/", {Path("1.jpg")}, 1, {}, true).message, kOtherFolderMessage);
     EXPECT_EQ(PlanPickedFiles(dir.string(), {}, 1, {}, true).message, kNoFilePickedMessage);
 }
 

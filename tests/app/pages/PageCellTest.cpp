@@ -5,8 +5,8 @@
 #include "app/pages/PatientPages.h"
 
 #include <QFile>
-#include <QSet>
 #include <QImage>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Reordering, deletion, the add-mode name check and the caption byte limits of the page list.
-#include "app/pages/Captions.h"
 #include "app/pages/PageList.h"
+#include "app/pages/Captions.h"
 
 #include <gtest/gtest.h>
 
@@ -36,12 +36,9 @@ struct DropCase {
     ItemRange refreshed;
 };
 
-void PrintTo(const DropCase& c, std::ostream* os)
-{
-    *os << c.dragged << " onto " << c.target;
-}
+void PrintTo(const DropCase& c, std::ostream* os) { *os << c.dragged << " onto " << c.target; }
 
-class DropTest : public ::testing::TestWithParam<DropCase> {};
+class DropTest : public ::testing::TestWithParam<DropCase> { };
 
 TEST_P(DropTest, MovesThePageBeforeTheTargetAndNamesTheItemsToRewrite)
 {
@@ -52,13 +49,13 @@ TEST_P(DropTest, MovesThePageBeforeTheTargetAndNamesTheItemsToRewrite)
     EXPECT_EQ(range, c.refreshed);
 }
 
-INSTANTIATE_TEST_SUITE_P(PageList, DropTest, ::testing::Values(
-    DropCase{0, 2, "BACD", {0, 1}},   // A onto C
-    DropCase{3, 1, "ADBC", {1, 3}},   // D onto B
-    DropCase{1, -1, "ACDB", {1, 3}},  // B onto empty space
-    DropCase{2, 2, "ABCD", {0, -1}},  // C onto itself
-    DropCase{0, 3, "BCAD", {0, 2}},   // first onto last
-    DropCase{3, 0, "DABC", {0, 3}}));
+INSTANTIATE_TEST_SUITE_P(PageList, DropTest,
+                         ::testing::Values(DropCase{0, 2, "BACD", {0, 1}},  // A onto C
+                                           DropCase{3, 1, "ADBC", {1, 3}},  // D onto B
+                                           DropCase{1, -1, "ACDB", {1, 3}}, // B onto empty space
+                                           DropCase{2, 2, "ABCD", {0, -1}}, // C onto itself
+                                           DropCase{0, 3, "BCAD", {0, 2}},  // first onto last
+                                           DropCase{3, 0, "DABC", {0, 3}}));
 
 TEST(PageList, DeletingAPageShiftsTheFollowingOnesUp)
 {
@@ -66,7 +63,7 @@ TEST(PageList, DeletingAPageShiftsTheFollowingOnesUp)
     EXPECT_EQ(list.remove(1), (ItemRange{1, 2}));
     EXPECT_EQ(orderOf(list), QStringLiteral("ACD"));
     EXPECT_EQ(list.remove(2), (ItemRange{2, 1})); // the last page: nothing left to rewrite
-    EXPECT_TRUE(list.remove(2).empty());         // no such page: nothing happens
+    EXPECT_TRUE(list.remove(2).empty());          // no such page: nothing happens
     EXPECT_TRUE(list.remove(-1).empty());
     EXPECT_EQ(orderOf(list), QStringLiteral("AC"));
 }

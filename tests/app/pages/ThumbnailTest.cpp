@@ -59,30 +59,32 @@ void PrintTo(const FitCase& c, std::ostream* os)
     *os << c.name << ' ' << c.width << 'x' << c.height << " in " << c.side;
 }
 
-class FitTest : public ::testing::TestWithParam<FitCase> {};
+class FitTest : public ::testing::TestWithParam<FitCase> { };
 
 TEST_P(FitTest, DrawsTheFittedRectangleOnWhite)
 {
     const FitCase& c = GetParam();
     QTemporaryDir dir;
-    const Thumbnail thumb = MakeThumbnailPicture(writeBlack(dir, QString::fromLatin1(c.name), c.width, c.height),
-                                                 c.side, false);
+    const Thumbnail thumb =
+        MakeThumbnailPicture(writeBlack(dir, QString::fromLatin1(c.name), c.width, c.height), c.side, false);
     ASSERT_EQ(thumb.outcome, Thumbnail::Outcome::Made);
     EXPECT_EQ(thumb.picture.size(), QSize(c.side, c.side));
     EXPECT_EQ(drawnRect(thumb.picture), c.drawn);
 }
 
-INSTANTIATE_TEST_SUITE_P(Thumbnail, FitTest, ::testing::Values(
-    FitCase{"landscape.png", 640, 480, 64, QRect(0, 8, 64, 48)},
-    FitCase{"a4.png", 2480, 3508, 64, QRect(9, 0, 45, 63)},
-    FitCase{"a4.jpg", 2480, 3508, 64, QRect(9, 0, 45, 63)}, // reduced JPEG decode, same geometry
-    FitCase{"square.bmp", 100, 100, 64, QRect(0, 0, 63, 63)},
-    FitCase{"big.png", 2000, 2000, 160, QRect(0, 0, 159, 159)}));
+INSTANTIATE_TEST_SUITE_P(Thumbnail, FitTest,
+                         ::testing::Values(FitCase{"landscape.png", 640, 480, 64, QRect(0, 8, 64, 48)},
+                                           FitCase{"a4.png", 2480, 3508, 64, QRect(9, 0, 45, 63)},
+                                           FitCase{"a4.jpg", 2480, 3508, 64,
+                                                   QRect(9, 0, 45, 63)}, // reduced JPEG decode, same geometry
+                                           FitCase{"square.bmp", 100, 100, 64, QRect(0, 0, 63, 63)},
+                                           FitCase{"big.png", 2000, 2000, 160, QRect(0, 0, 159, 159)}));
 
 TEST(Thumbnail, StretchFillsTheSquare)
 {
     QTemporaryDir dir;
-    const Thumbnail thumb = MakeThumbnailPicture(writeBlack(dir, QStringLiteral("wide.png"), 300, 20), 96, true);
+    const Thumbnail thumb =
+        MakeThumbnailPicture(writeBlack(dir, QStringLiteral("wide.png"), 300, 20), 96, true);
     ASSERT_EQ(thumb.outcome, Thumbnail::Outcome::Made);
     EXPECT_EQ(drawnRect(thumb.picture), QRect(0, 0, 96, 96));
 }

@@ -75,7 +75,8 @@ struct TempFolder {
     std::filesystem::path path;
     explicit TempFolder(const std::string& tag)
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / ("qsave-" + tag + "-XXXXXX")).string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / ("qsave-" + tag + "-XXXXXX")).string();
         path = ::mkdtemp(pattern.data());
     }
     ~TempFolder()

@@ -117,7 +117,8 @@ TEST(PublishChart, RemovesStaleTemporariesOfItsOwnPatternOnly)
     for (const auto& name : kept)
         WriteFile(tmp.path / name, "x");
     WriteFile(tmp.path / ".~HP_1_0.pdf.abcd1234", "half a chart");
-    for (const auto& name : {"HP_1_0.pdf", ".~notes.txt.abcd1234", ".~HP_1_0.pdf.ABCD1234", ".~HP_1_0.pdf.abcd1234"})
+    for (const auto& name :
+         {"HP_1_0.pdf", ".~notes.txt.abcd1234", ".~HP_1_0.pdf.ABCD1234", ".~HP_1_0.pdf.abcd1234"})
         fs::last_write_time(tmp.path / name, old);
     ASSERT_TRUE(PublishChart(tmp.path, "HP_2_0.pdf", "%PDF", false).ok());
     auto expected = kept;

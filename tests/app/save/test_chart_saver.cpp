@@ -6,9 +6,9 @@
 #include "logs/ChartLog.h"
 #include "settings/TRegistory.h"
 
-#include <gtest/gtest.h>
-#include <functional>
 #include <csignal>
+#include <functional>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -71,13 +71,17 @@ struct InputCase {
     const char* message;
 };
 
-void PrintTo(const InputCase& c, std::ostream* out) { *out << "patient '" << c.patient << "' serial '" << c.serial << "'"; }
+void PrintTo(const InputCase& c, std::ostream* out)
+{
+    *out << "patient '" << c.patient << "' serial '" << c.serial << "'";
+}
 
-class SaverInputTest : public SaverTest, public ::testing::WithParamInterface<InputCase> {};
+class SaverInputTest : public SaverTest, public ::testing::WithParamInterface<InputCase> { };
 
 TEST_P(SaverInputTest, RefusesBadNumbersBeforeTouchingAnything)
 {
-    const auto result = saver.Save(Request({Page("1.jpg"), Page("2.jpg")}, GetParam().patient, GetParam().serial));
+    const auto result =
+        saver.Save(Request({Page("1.jpg"), Page("2.jpg")}, GetParam().patient, GetParam().serial));
     EXPECT_EQ(result.status, GetParam().status);
     EXPECT_EQ(result.message, GetParam().message);
     EXPECT_TRUE(result.isInputError());
@@ -100,11 +104,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SaverTest, SavesComposedPagesAndRecordsTheLogLine)
 {
     settings.FolderClear = false;
-    const auto result = saver.Save(Request({Page("1.jpg", std::vector<std::string>{"not saved"}),
-                                            Page("2.jpg", std::vector<std::string>{"a", "b"}, "検査"),
-                                            Page("3.jpg", std::vector<std::string>{}),
-                                            Page("4.jpg", std::nullopt, "処方")},
-                                           "12345", "007"));
+    const auto result =
+        saver.Save(Request({Page("1.jpg", std::vector<std::string>{"not saved"}),
+                            Page("2.jpg", std::vector<std::string>{"a", "b"}, "検査"),
+                            Page("3.jpg", std::vector<std::string>{}), Page("4.jpg", std::nullopt, "処方")},
+                           "12345", "007"));
     ASSERT_TRUE(result.saved()) << result.message;
     EXPECT_EQ(result.message, kSavedMessage);
     EXPECT_EQ(result.chartName, "HP0012_12345_7_2024_3_7.pdf");
@@ -149,7 +153,8 @@ TEST_F(SaverTest, ScannerFolderThatIsTheArchiveBaseIsNotCleared)
     settings.ScannerDir = base.string();
     WriteFile(base / "1.jpg", "x");
     WriteFile(base / "2.jpg", "x");
-    const auto result = saver.Save(Request({{(base / "1.jpg").string(), {}, {}}, {(base / "2.jpg").string(), {}, {}}}));
+    const auto result =
+        saver.Save(Request({{(base / "1.jpg").string(), {}, {}}, {(base / "2.jpg").string(), {}, {}}}));
     ASSERT_TRUE(result.saved());
     EXPECT_FALSE(result.scannerFolderCleared);
     EXPECT_TRUE(result.clearing.refused);
@@ -226,7 +231,7 @@ struct SettingsCase {
     const char* message;
 };
 
-class SaverSettingsTest : public SaverTest, public ::testing::WithParamInterface<SettingsCase> {};
+class SaverSettingsTest : public SaverTest, public ::testing::WithParamInterface<SettingsCase> { };
 
 TEST_P(SaverSettingsTest, RefusesWithItsOwnMessageAndLeavesNoFolder)
 {
@@ -240,10 +245,11 @@ TEST_P(SaverSettingsTest, RefusesWithItsOwnMessageAndLeavesNoFolder)
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, SaverSettingsTest,
-    ::testing::Values(
-        SettingsCase{"width0", [](TRegistory& s) { s.PdfPageWidth = 0; }, SaveStatus::InvalidPageSize, kPageWidthError},
-        SettingsCase{"longCode", [](TRegistory& s) { s.HPCode = std::string(240, '1'); },
-                     SaveStatus::UnsafeInstitutionCode, quillora::settings::kInstitutionCodeError}),
+    ::testing::Values(SettingsCase{"width0", [](TRegistory& s) { s.PdfPageWidth = 0; },
+                                   SaveStatus::InvalidPageSize, kPageWidthError},
+                      SettingsCase{"longCode", [](TRegistory& s) { s.HPCode = std::string(240, '1'); },
+                                   SaveStatus::UnsafeInstitutionCode,
+                                   quillora::settings::kInstitutionCodeError}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SaverTest, RefusedSaveRemovesTheFoldersItCreated)
@@ -265,8 +271,8 @@ TEST_F(SaverTest, ScannerFolderInsideTheArchiveLosesNoChart)
     WriteFile(folder / "1.jpg", "x");
     WriteFile(folder / "2.jpg", "x");
     settings.ScannerDir = folder.string();
-    const auto result = saver.Save(Request({{(folder / "1.jpg").string(), {}, {}},
-                                            {(folder / "2.jpg").string(), {}, {}}}));
+    const auto result =
+        saver.Save(Request({{(folder / "1.jpg").string(), {}, {}}, {(folder / "2.jpg").string(), {}, {}}}));
     ASSERT_TRUE(result.saved());
     EXPECT_TRUE(result.clearing.refused);
     EXPECT_FALSE(result.clearing.complete());
@@ -306,7 +312,10 @@ TEST_F(SaverTest, KilledWhilePublishingLosesNoChartAndNoPage)
         ASSERT_GE(child, 0);
         if (child == 0) {
             if (afterRename)
-                saver.SetFileRemover([](const fs::path&) { ::raise(SIGKILL); return false; });
+                saver.SetFileRemover([](const fs::path&) {
+                    ::raise(SIGKILL);
+                    return false;
+                });
             else
                 saver.SetPublishHooks({[](const fs::path&) { ::raise(SIGKILL); }});
             saver.Save(request);

@@ -7,14 +7,14 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
+#include <QTranslator>
 
 namespace quillora::test {
 namespace {
@@ -65,7 +65,8 @@ TEST_F(MainFormTest, ClosingWithTheLogUnchangedAsksNothingAndWritesTheSettings)
 TEST_F(MainFormTest, BusyStateDisablesExactlyTheWorkingControls)
 {
     form->EnableControls(false);
-    for (QWidget* widget : std::initializer_list<QWidget*>{form->PageControl1, form->SaveButton, form->IdEdit, form->VolNoEdit})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{form->PageControl1, form->SaveButton, form->IdEdit, form->VolNoEdit})
         EXPECT_FALSE(widget->isEnabled()) << widget->objectName().toStdString();
     for (QAction* action : {form->ScannerOpen, form->FileOpen, form->LogBtn, form->FileNemu->menuAction(),
                             form->EditMenu->menuAction(), form->displayMenu->menuAction(),
@@ -185,7 +186,8 @@ TEST_F(MainFormTest, ASettingsWriteThatFailsAtCloseIsReported)
     blocker.close();
     EXPECT_TRUE(form->close());
     ASSERT_EQ(prompts.errors.size(), 1);
-    EXPECT_TRUE(prompts.errors.front().contains(QStringLiteral("QuilloraShare.reg"))) << prompts.errors.front().toStdString();
+    EXPECT_TRUE(prompts.errors.front().contains(QStringLiteral("QuilloraShare.reg")))
+        << prompts.errors.front().toStdString();
     QFile::remove(folder);
 }
 

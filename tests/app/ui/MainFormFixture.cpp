@@ -23,7 +23,8 @@ void MainFormTest::SetUp()
     ASSERT_TRUE(scanner.isValid());
     ASSERT_TRUE(archive.isValid());
     // Every test starts from a first run: no stored settings.
-    QFile::remove(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + QStringLiteral("/Travex/QuilloraShare.reg"));
+    QFile::remove(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) +
+                  QStringLiteral("/Travex/QuilloraShare.reg"));
     form = std::make_unique<TMainForm>(&prompts);
     form->show();
     TRegistory& settings = form->Settings();
@@ -58,10 +59,7 @@ void MainFormTest::addFile(const QString& name, const QByteArray& bytes)
     file.write(bytes);
 }
 
-void MainFormTest::takeInScannerFolder()
-{
-    form->ScannerOpen->trigger();
-}
+void MainFormTest::takeInScannerFolder() { form->ScannerOpen->trigger(); }
 
 void MainFormTest::titlePagesByLetter()
 {

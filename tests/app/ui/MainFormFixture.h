@@ -19,8 +19,8 @@ class FakePrompts : public ui::MainFormPrompts {
 public:
     // Decides the result of a dialog shown modally; may press the dialog's buttons.
     std::function<int(QDialog&)> onModal = [](QDialog&) { return static_cast<int>(QDialog::Rejected); };
-    QStringList modalShown;  // object names / captions of the dialogs shown modally
-    QStringList errors;      // texts of the standard error box
+    QStringList modalShown; // object names / captions of the dialogs shown modally
+    QStringList errors;     // texts of the standard error box
     int closeQuestions = 0;
     bool closeAnswer = false;
     int restoreQuestions = 0;
@@ -63,7 +63,8 @@ protected:
     void TearDown() override;
 
     // Writes a w x h image of one colour into the scanner folder; returns its full path.
-    QString addScan(const QString& name, int width = 120, int height = 160, Qt::GlobalColor colour = Qt::gray);
+    QString addScan(const QString& name, int width = 120, int height = 160,
+                    Qt::GlobalColor colour = Qt::gray);
     // Writes a file of the given bytes into the scanner folder.
     void addFile(const QString& name, const QByteArray& bytes);
     // Takes in the scanner folder (replace mode) through the toolbar button.

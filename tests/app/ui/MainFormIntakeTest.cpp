@@ -6,13 +6,13 @@
 #include "app/ui/ScannerCommands.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QListView>
-#include <QTest>
-#include <QDir>
 #include <QLineEdit>
+#include <QListView>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 
 namespace quillora::test {
@@ -35,7 +35,8 @@ TEST_F(MainFormTest, ScannerFolderIntakeTakesFilesByNameIgnoringCase)
     form->VolNoEdit->setText(QStringLiteral("5"));
     takeInScannerFolder();
     EXPECT_EQ(namesOf(*form), QStringLiteral("A.jpg,b.jpg,c.PNG"));
-    EXPECT_EQ(form->PageList.at(0).FileName, QDir::toNativeSeparators(scanner.filePath(QStringLiteral("A.jpg"))));
+    EXPECT_EQ(form->PageList.at(0).FileName,
+              QDir::toNativeSeparators(scanner.filePath(QStringLiteral("A.jpg"))));
     EXPECT_EQ(form->ListView1->count(), 3);
     EXPECT_EQ(form->StatusText(0), QStringLiteral("3"));
     EXPECT_EQ(form->CurrentPage, 0);
@@ -191,7 +192,8 @@ TEST_F(MainFormTest, CommandsThatChangeThePageListWaitForALongIntake)
     EXPECT_FALSE(form->PageListBusy());
     ASSERT_EQ(form->PageList.size(), 12);
     for (int i = 0; i < 12; ++i) {
-        EXPECT_EQ(QFileInfo(form->PageList.at(i).FileName).fileName(), QStringLiteral("p%1.png").arg(i, 2, 10, QChar(u'0')));
+        EXPECT_EQ(QFileInfo(form->PageList.at(i).FileName).fileName(),
+                  QStringLiteral("p%1.png").arg(i, 2, 10, QChar(u'0')));
         EXPECT_EQ(form->PageList.at(i).ImageIndex, i);
     }
     EXPECT_EQ(form->ListView1->count(), 12);
@@ -228,7 +230,8 @@ TEST(FileDialog, HandsThePickedFilesOverInThePickingOrder)
     QStringList names;
     for (const QString& file : dialog.selectedFiles())
         names << QFileInfo(file).fileName();
-    EXPECT_EQ(names, (QStringList{QStringLiteral("p3.png"), QStringLiteral("p1.png"), QStringLiteral("p2.png")}));
+    EXPECT_EQ(names,
+              (QStringList{QStringLiteral("p3.png"), QStringLiteral("p1.png"), QStringLiteral("p2.png")}));
 }
 
 TEST_F(MainFormTest, PagesLargerThanTheChartPageAreNotedOnceWhenNotStretched)

@@ -147,7 +147,8 @@ TEST_F(JournalTest, UnreadableJournalIsReportedAndTheWindowStarts)
 
     EXPECT_EQ(prompts.restoreQuestions, 0);
     EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(form->StatusText(1).startsWith(QStringLiteral("前回の作業内容を読めません"))) << form->StatusText(1).toStdString();
+    EXPECT_TRUE(form->StatusText(1).startsWith(QStringLiteral("前回の作業内容を読めません")))
+        << form->StatusText(1).toStdString();
     EXPECT_TRUE(form->StatusText(1).contains(QStringLiteral("work.unreadable-")));
     EXPECT_FALSE(journalExists());
 }

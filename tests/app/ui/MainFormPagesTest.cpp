@@ -57,12 +57,9 @@ struct DragCase {
     int landed; // where the dragged page ends, selected
 };
 
-void PrintTo(const DragCase& c, std::ostream* os)
-{
-    *os << c.from << " onto " << c.to;
-}
+void PrintTo(const DragCase& c, std::ostream* os) { *os << c.from << " onto " << c.to; }
 
-class DragDropTest : public PageListTest, public ::testing::WithParamInterface<DragCase> {};
+class DragDropTest : public PageListTest, public ::testing::WithParamInterface<DragCase> { };
 
 TEST_P(DragDropTest, ReordersRecordsAndRewritesTheItems)
 {
@@ -73,11 +70,11 @@ TEST_P(DragDropTest, ReordersRecordsAndRewritesTheItems)
     EXPECT_EQ(form->CurrentPage, GetParam().landed);
 }
 
-INSTANTIATE_TEST_SUITE_P(MainForm, DragDropTest, ::testing::Values(
-    DragCase{0, 2, "BACD", 1},   // A onto C
-    DragCase{3, 1, "ADBC", 1},   // D onto B
-    DragCase{1, -1, "ACDB", 3},  // B onto empty space
-    DragCase{2, 2, "ABCD", 2})); // C onto itself: nothing moves
+INSTANTIATE_TEST_SUITE_P(MainForm, DragDropTest,
+                         ::testing::Values(DragCase{0, 2, "BACD", 1},   // A onto C
+                                           DragCase{3, 1, "ADBC", 1},   // D onto B
+                                           DragCase{1, -1, "ACDB", 3},  // B onto empty space
+                                           DragCase{2, 2, "ABCD", 2})); // C onto itself: nothing moves
 
 TEST_F(PageListTest, ADragFromAnotherSourceIsRefusedAndAnUnarmedDropDoesNothing)
 {

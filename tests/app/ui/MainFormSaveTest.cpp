@@ -12,10 +12,10 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QLineEdit>
-#include <QProcess>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -66,11 +66,12 @@ void PrintTo(const InputCase& c, std::ostream* os)
 // The real composer, watching the window while each page is added.
 class WatchingComposer : public ChartComposer {
 public:
-    explicit WatchingComposer(TMainForm& form) : form_(form) {}
+    explicit WatchingComposer(TMainForm& form) : form_(form) { }
     void Begin(const ChartPageSetup& setup, const LocalDateTime& date) override { pdf_.Begin(setup, date); }
     void AddPage(const std::string& imageFile, const std::optional<std::vector<std::string>>& note) override
     {
-        busyWhileComposing = busyWhileComposing && !form_.SaveButton->isEnabled() && !form_.PageControl1->isEnabled();
+        busyWhileComposing =
+            busyWhileComposing && !form_.SaveButton->isEnabled() && !form_.PageControl1->isEnabled();
         progressShown = progressShown && form_.SaveProgress->isVisible();
         progressValues << form_.SaveProgress->value();
         pdf_.AddPage(imageFile, note);
@@ -90,8 +91,7 @@ private:
     PdfChartComposer pdf_;
 };
 
-
-class SaveInputTest : public SaveTest, public ::testing::WithParamInterface<InputCase> {};
+class SaveInputTest : public SaveTest, public ::testing::WithParamInterface<InputCase> { };
 
 TEST_P(SaveInputTest, BadNumbersAreReportedInThePanelAndNothingIsWritten)
 {
@@ -103,11 +103,12 @@ TEST_P(SaveInputTest, BadNumbersAreReportedInThePanelAndNothingIsWritten)
     EXPECT_FALSE(form->SaveLog().isModified());
 }
 
-INSTANTIATE_TEST_SUITE_P(MainForm, SaveInputTest, ::testing::Values(
-    InputCase{"0", "0", "患者番号エラー"}, InputCase{"100000000", "0", "患者番号エラー"},
-    InputCase{"-1", "0", "患者番号エラー"}, InputCase{"12a", "0", "患者番号エラー"},
-    InputCase{"", "0", "患者番号エラー"}, InputCase{"1", "1000", "連番エラー"},
-    InputCase{"99999999", "-1", "連番エラー"}));
+INSTANTIATE_TEST_SUITE_P(
+    MainForm, SaveInputTest,
+    ::testing::Values(InputCase{"0", "0", "患者番号エラー"}, InputCase{"100000000", "0", "患者番号エラー"},
+                      InputCase{"-1", "0", "患者番号エラー"}, InputCase{"12a", "0", "患者番号エラー"},
+                      InputCase{"", "0", "患者番号エラー"}, InputCase{"1", "1000", "連番エラー"},
+                      InputCase{"99999999", "-1", "連番エラー"}));
 
 TEST_F(SaveTest, SavedChartIsLoggedAndTheQuestionComesOnClosing)
 {
@@ -117,7 +118,8 @@ TEST_F(SaveTest, SavedChartIsLoggedAndTheQuestionComesOnClosing)
     ASSERT_EQ(charts().size(), 1);
     EXPECT_EQ(QFileInfo(charts().first()).fileName(), QStringLiteral("HP0012_12345_7.pdf"));
     EXPECT_TRUE(form->SavedChartText().contains(QStringLiteral("HP0012_12345_7.pdf")));
-    EXPECT_TRUE(form->SavedChartText().contains(QDir::toNativeSeparators(QFileInfo(charts().first()).absolutePath())));
+    EXPECT_TRUE(form->SavedChartText().contains(
+        QDir::toNativeSeparators(QFileInfo(charts().first()).absolutePath())));
     ASSERT_EQ(form->SaveLog().lines().size(), 1u);
     EXPECT_EQ(QString::fromStdString(form->SaveLog().lines().front()),
               QStringLiteral("12345,") + QDir::toNativeSeparators(charts().first()));
@@ -318,7 +320,8 @@ TEST_F(SaveTest, WholeChartHasItsPagesOutlinesAndAnnotation)
     EXPECT_EQ(text.count(QStringLiteral("\"/Subtype\": \"/Text\"")), 1);
 
     QProcess outline;
-    outline.start(QStringLiteral("qpdf"), {QStringLiteral("--json"), QStringLiteral("--json-key=outlines"), chart});
+    outline.start(QStringLiteral("qpdf"),
+                  {QStringLiteral("--json"), QStringLiteral("--json-key=outlines"), chart});
     ASSERT_TRUE(outline.waitForFinished(60000));
     const QString outlines = QString::fromUtf8(outline.readAllStandardOutput());
     const qsizetype first = outlines.indexOf(QStringLiteral("処方"));

@@ -18,7 +18,8 @@ namespace {
 class ChooseFirstSource : public imaging::ScannerSourceChooser {
 public:
     std::optional<std::string> answer = std::string("test:0");
-    std::optional<std::string> chooseSource(const std::vector<imaging::ScannerSource>&, const std::string&) override
+    std::optional<std::string> chooseSource(const std::vector<imaging::ScannerSource>&,
+                                            const std::string&) override
     {
         return answer;
     }
@@ -32,13 +33,15 @@ protected:
         static QTemporaryDir config;
         ASSERT_TRUE(config.isValid());
         writeText(config.filePath(QStringLiteral("dll.conf")), "test\n");
-        writeText(config.filePath(QStringLiteral("test.conf")), "resolution 25\ntest-picture \"Solid black\"\n");
+        writeText(config.filePath(QStringLiteral("test.conf")),
+                  "resolution 25\ntest-picture \"Solid black\"\n");
         setenv("SANE_CONFIG_DIR", QFile::encodeName(config.path()).constData(), 1);
         // Keeps the backend mapped after sane_exit, so that the leak checker can still name
         // the library a buffer of its reader thread belongs to.
         Dl_info info{};
         if (dladdr(reinterpret_cast<void*>(&sane_init), &info) && info.dli_fname) {
-            const auto backend = std::filesystem::path(info.dli_fname).parent_path() / "sane" / "libsane-test.so.1";
+            const auto backend =
+                std::filesystem::path(info.dli_fname).parent_path() / "sane" / "libsane-test.so.1";
             dlopen(backend.c_str(), RTLD_NOW | RTLD_NODELETE);
         }
     }
@@ -59,7 +62,8 @@ TEST_F(ScanTest, ScanSavedWithTheBmpEntryIsWrittenAsBmpUnderItsNewExtension)
     EXPECT_FALSE(form->TwainReadMenu->isEnabled());
     form->TwainSourceMenu->trigger();
     ASSERT_TRUE(form->TwainReadMenu->isEnabled());
-    prompts.scanSaveFile = ui::SaveFileChoice{QDir::toNativeSeparators(scanner.filePath(QStringLiteral("page1.jpg"))), 2};
+    prompts.scanSaveFile =
+        ui::SaveFileChoice{QDir::toNativeSeparators(scanner.filePath(QStringLiteral("page1.jpg"))), 2};
     form->TwainReadMenu->trigger();
     EXPECT_TRUE(form->StatusText(1).isEmpty());
     const QString written = scanner.filePath(QStringLiteral("page1.bmp"));

@@ -61,7 +61,10 @@ protected:
         QTest::keyClick(form->ListView1, static_cast<Qt::Key>(keyCode), modifiers);
     }
 
-    bool noteTabVisible() const { return form->PageControl1->isTabVisible(form->PageControl1->indexOf(form->TabSheet4)); }
+    bool noteTabVisible() const
+    {
+        return form->PageControl1->isTabVisible(form->PageControl1->indexOf(form->TabSheet4));
+    }
     int highlighted() const
     {
         const auto items = form->ListView1->selectedItems();

@@ -70,11 +70,12 @@ TEST(WarningWindows, NotMakeFolderShowsThePathAndTheThreeCauses)
     expectWarningFrame(dialog, 526, 127);
     clickButtonOfNextModal(QString::fromUtf8("了解"));
     dialog.Warn(QStringLiteral("/charts/00/01/23/45"));
-    EXPECT_EQ(labelTexts(dialog),
-              (QStringList{QStringLiteral("/charts/00/01/23/45"),
-                           QString::fromUtf8("ファイルまたはフォルダーを作成できません。　"),
-                           QString::fromUtf8("Diskの容量不足または書き込み不可のデバイスの可能性があります。"),
-                           QString::fromUtf8("又は、使用中の可能性があります。")}));
+    EXPECT_EQ(
+        labelTexts(dialog),
+        (QStringList{QStringLiteral("/charts/00/01/23/45"),
+                     QString::fromUtf8("ファイルまたはフォルダーを作成できません。　"),
+                     QString::fromUtf8("Diskの容量不足または書き込み不可のデバイスの可能性があります。"),
+                     QString::fromUtf8("又は、使用中の可能性があります。")}));
     EXPECT_FALSE(dialog.isVisible());
 }
 
@@ -82,8 +83,9 @@ TEST(WarningWindows, DeleteWarningNamesTheFolderInBoldRed)
 {
     TDeleteWarningForm dialog;
     expectWarningFrame(dialog, 339, 116);
-    EXPECT_EQ(labelTexts(dialog), (QStringList{QString::fromUtf8("以下のフォルダーにあるファイルは、全て削除されます。"),
-                                               QString::fromUtf8("削除してよいですか？")}));
+    EXPECT_EQ(labelTexts(dialog),
+              (QStringList{QString::fromUtf8("以下のフォルダーにあるファイルは、全て削除されます。"),
+                           QString::fromUtf8("削除してよいですか？")}));
     EXPECT_EQ(buttonTexts(dialog), (QStringList{QStringLiteral("Ok"), QStringLiteral("Cancel")}));
 
     const QLabel* headline = dialog.findChildren<QLabel*>().front();
@@ -108,7 +110,7 @@ struct ConfirmCase {
 // Names the case in test listings instead of dumping its bytes.
 void PrintTo(const ConfirmCase& c, std::ostream* os) { *os << c.name; }
 
-class DeleteWarningAnswers : public ::testing::TestWithParam<ConfirmCase> {};
+class DeleteWarningAnswers : public ::testing::TestWithParam<ConfirmCase> { };
 
 TEST_P(DeleteWarningAnswers, OnlyOkConfirms)
 {
@@ -140,7 +142,7 @@ struct NotDeleteCase {
 // Names the case in test listings instead of dumping its bytes.
 void PrintTo(const NotDeleteCase& c, std::ostream* os) { *os << c.name; }
 
-class NotDeleteAnswers : public ::testing::TestWithParam<NotDeleteCase> {};
+class NotDeleteAnswers : public ::testing::TestWithParam<NotDeleteCase> { };
 
 TEST_P(NotDeleteAnswers, ChoiceFollowsTheButton)
 {
@@ -154,12 +156,11 @@ TEST_P(NotDeleteAnswers, ChoiceFollowsTheButton)
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, NotDeleteAnswers,
-    ::testing::Values(
-        NotDeleteCase{"Next", [] { clickButtonOfNextModal(QString::fromUtf8("次の削除へ")); },
-                      TNotDelete::Choice::NextFile},
-        NotDeleteCase{"Stop", [] { clickButtonOfNextModal(QString::fromUtf8("削除終了")); },
-                      TNotDelete::Choice::StopClearing},
-        NotDeleteCase{"Closed", [] { closeNextModal(); }, TNotDelete::Choice::NextFile}),
+    ::testing::Values(NotDeleteCase{"Next", [] { clickButtonOfNextModal(QString::fromUtf8("次の削除へ")); },
+                                    TNotDelete::Choice::NextFile},
+                      NotDeleteCase{"Stop", [] { clickButtonOfNextModal(QString::fromUtf8("削除終了")); },
+                                    TNotDelete::Choice::StopClearing},
+                      NotDeleteCase{"Closed", [] { closeNextModal(); }, TNotDelete::Choice::NextFile}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WarningWindows, TakeTheOwnersFont)
@@ -190,7 +191,8 @@ TEST(WarningWindows, EveryLineAndButtonFitsTheFixedSize)
     TNotMakeFolder notMakeFolder;
     TDeleteWarningForm deleteWarning;
     TNotDelete notDelete;
-    for (QDialog* dialog : std::initializer_list<QDialog*>{&notOverwrite, &notMakeFolder, &deleteWarning, &notDelete}) {
+    for (QDialog* dialog :
+         std::initializer_list<QDialog*>{&notOverwrite, &notMakeFolder, &deleteWarning, &notDelete}) {
         dialog->show();
         for (const QWidget* child : dialog->findChildren<QWidget*>()) {
             SCOPED_TRACE(dialog->objectName().toStdString() + " " + child->metaObject()->className());

@@ -1,6 +1,6 @@
 // The real file dialog of "追加保存", driven through its own buttons.
-#include "logs/ui/LogWindowPrompts.h"
 #include "logs/log_file_support.h"
+#include "logs/ui/LogWindowPrompts.h"
 #include "support/modal_click.h"
 
 #include <QDialogButtonBox>

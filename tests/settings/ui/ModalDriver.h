@@ -18,8 +18,7 @@
 
 namespace quillora::test {
 
-template <typename Window>
-class ModalPoller : public std::enable_shared_from_this<ModalPoller<Window>> {
+template <typename Window> class ModalPoller : public std::enable_shared_from_this<ModalPoller<Window>> {
 public:
     ModalPoller(std::function<void(Window&)> step, int timeoutMs)
         : step_(std::move(step)), timeoutMs_(timeoutMs)
@@ -59,9 +58,7 @@ private:
                 dialog->reject();
             return;
         }
-        QTimer::singleShot(10, [self = this->shared_from_this(), window] {
-            self->WatchUntilClosed(window);
-        });
+        QTimer::singleShot(10, [self = this->shared_from_this(), window] { self->WatchUntilClosed(window); });
     }
 
     std::function<void(Window&)> step_;
@@ -70,8 +67,7 @@ private:
 };
 
 // Runs `step` on the next modal window of type Window; call before the code that opens it.
-template <typename Window>
-void WhenModal(std::function<void(Window&)> step, int timeoutMs = 10000)
+template <typename Window> void WhenModal(std::function<void(Window&)> step, int timeoutMs = 10000)
 {
     auto poller = std::make_shared<ModalPoller<Window>>(std::move(step), timeoutMs);
     QTimer::singleShot(0, [poller] { poller->Poll(); });

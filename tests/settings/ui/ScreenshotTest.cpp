@@ -17,8 +17,8 @@ namespace {
 
 class NoMainWindow : public quillora::settings_ui::ReadSetHost {
 public:
-    void SetSerialNumberText(const QString&) override {}
-    void RedrawPages() override {}
+    void SetSerialNumberText(const QString&) override { }
+    void RedrawPages() override { }
 };
 
 QString ScreenshotPath(const char* name)
@@ -30,7 +30,8 @@ QString ScreenshotPath(const char* name)
 TEST(DISABLED_Screenshot, SettingsDialogs)
 {
     const char* sampleHome = std::getenv("QUILLORA_SCREENSHOT_HOME");
-    const auto home = (sampleHome ? std::filesystem::path(sampleHome) : quillora::test::testHome()) / "Quillora";
+    const auto home =
+        (sampleHome ? std::filesystem::path(sampleHome) : quillora::test::testHome()) / "Quillora";
     std::filesystem::create_directories(home / "Scanner");
     std::filesystem::create_directories(home / "Charts");
     TRegistory settings;

@@ -1,8 +1,8 @@
 // The checks of both settings dialogs, without any window.
 #include "settings/FilingRules.h"
-#include "settings/TRegistory.h"
 #include "settings/PdfOutSetLogic.h"
 #include "settings/ReadSetLogic.h"
+#include "settings/TRegistory.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -97,7 +97,7 @@ struct PdfOutCase {
     const char* message;
 };
 
-class PdfOutCheckTest : public testing::TestWithParam<PdfOutCase> {};
+class PdfOutCheckTest : public testing::TestWithParam<PdfOutCase> { };
 
 TEST_P(PdfOutCheckTest, ReportsTheFirstFailingCheck)
 {
@@ -112,41 +112,76 @@ const std::string k10(10, 'a');
 const std::string kSixWide = "あいうえおか"; // 12 bytes in code page 932
 const std::string kFiveWide = "あいうえお";  // 10 bytes
 
-INSTANTIATE_TEST_SUITE_P(Checks, PdfOutCheckTest, testing::Values(
-    PdfOutCase{"Valid", [](PdfOutValues&) {}, ""},
-    PdfOutCase{"MissingBase", [](PdfOutValues& v) { v.Target = "/missing"; }, "ベースフォルダーエラー"},
-    PdfOutCase{"BaseBeforeLevels", [](PdfOutValues& v) { v.Target = ""; v.Levels[0].Front = k11; },
-               "ベースフォルダーエラー"},
-    PdfOutCase{"Level1Back11", [](PdfOutValues& v) { v.Levels[0].Back = k11; }, "フォルダー１サイズエラー"},
-    PdfOutCase{"Level1Wide12Bytes", [](PdfOutValues& v) { v.Levels[0].Front = kSixWide; },
-               "フォルダー１サイズエラー"},
-    PdfOutCase{"Level1Wide10Bytes", [](PdfOutValues& v) { v.Levels[0].Front = kFiveWide; }, ""},
-    PdfOutCase{"Level2Front11", [](PdfOutValues& v) { v.Levels[1].Front = k11; }, "フォルダー２サイズエラー"},
-    PdfOutCase{"Level3Front11", [](PdfOutValues& v) { v.Levels[2].Front = k11; }, "フォルダー３サイズエラー"},
-    PdfOutCase{"Level3Front10", [](PdfOutValues& v) { v.Levels[2].Front = k10; }, ""},
-    PdfOutCase{"Level4Back11", [](PdfOutValues& v) { v.Levels[3].Back = k11; }, "フォルダー４サイズエラー"},
-    PdfOutCase{"LowerLevelFirst", [](PdfOutValues& v) { v.Levels[3].Back = k11; v.Levels[1].Front = k11; },
-               "フォルダー２サイズエラー"},
-    PdfOutCase{"LevelsBeforeSize", [](PdfOutValues& v) { v.Levels[3].Back = k11; v.PageHeightText = ""; },
-               "フォルダー４サイズエラー"},
-    PdfOutCase{"HeightEmptyBeforeWidth", [](PdfOutValues& v) { v.PageHeightText = ""; v.PageWidthText = "x"; },
-               "縦:数値エラー"},
-    PdfOutCase{"HeightBeyond32Bits", [](PdfOutValues& v) { v.PageHeightText = "2147483648"; }, "縦:数値エラー"},
-    PdfOutCase{"WidthText", [](PdfOutValues& v) { v.PageWidthText = "7O0"; }, "横:数値エラー"},
-    PdfOutCase{"Height99", [](PdfOutValues& v) { v.PageHeightText = "99"; }, "縦か横のサイズが少ないエラー"},
-    PdfOutCase{"Width99", [](PdfOutValues& v) { v.PageWidthText = "99"; }, "縦か横のサイズが少ないエラー"},
-    PdfOutCase{"Both100", [](PdfOutValues& v) { v.PageHeightText = "100"; v.PageWidthText = "100"; }, ""},
-    PdfOutCase{"NoUpperLimit", [](PdfOutValues& v) { v.PageHeightText = "100000"; }, ""},
-    PdfOutCase{"CodeWithSlash", [](PdfOutValues& v) { v.HPCode = "00/12"; }, kInstitutionCodeError},
-    PdfOutCase{"CodeTooLong", [](PdfOutValues& v) { v.HPCode = std::string(300, '1'); }, kInstitutionCodeError},
-    PdfOutCase{"BaseNotStorable", [](PdfOutValues& v) { v.Target = "/jos\xC3\xA9"; },
-               "保存できない文字があります：\xC3\xA9"},
-    PdfOutCase{"BaseHoldsScanner", [](PdfOutValues& v) { v.ScannerDir = "/existing/scan"; },
-               quillora::settings::kFoldersOverlapError},
-    PdfOutCase{"LevelLeavesArchive", [](PdfOutValues& v) { v.Levels[0].Front = "../../x"; },
-               "フォルダー１文字エラー：「.」「..」だけのフォルダー名と「:」は使えません"},
-    PdfOutCase{"SizeBeforeCode", [](PdfOutValues& v) { v.HPCode = "a\\b"; v.PageWidthText = "10"; },
-               "縦か横のサイズが少ないエラー"}),
+INSTANTIATE_TEST_SUITE_P(
+    Checks, PdfOutCheckTest,
+    testing::Values(
+        PdfOutCase{"Valid", [](PdfOutValues&) {}, ""},
+        PdfOutCase{"MissingBase", [](PdfOutValues& v) { v.Target = "/missing"; }, "ベースフォルダーエラー"},
+        PdfOutCase{"BaseBeforeLevels",
+                   [](PdfOutValues& v) {
+                       v.Target = "";
+                       v.Levels[0].Front = k11;
+                   },
+                   "ベースフォルダーエラー"},
+        PdfOutCase{"Level1Back11", [](PdfOutValues& v) { v.Levels[0].Back = k11; },
+                   "フォルダー１サイズエラー"},
+        PdfOutCase{"Level1Wide12Bytes", [](PdfOutValues& v) { v.Levels[0].Front = kSixWide; },
+                   "フォルダー１サイズエラー"},
+        PdfOutCase{"Level1Wide10Bytes", [](PdfOutValues& v) { v.Levels[0].Front = kFiveWide; }, ""},
+        PdfOutCase{"Level2Front11", [](PdfOutValues& v) { v.Levels[1].Front = k11; },
+                   "フォルダー２サイズエラー"},
+        PdfOutCase{"Level3Front11", [](PdfOutValues& v) { v.Levels[2].Front = k11; },
+                   "フォルダー３サイズエラー"},
+        PdfOutCase{"Level3Front10", [](PdfOutValues& v) { v.Levels[2].Front = k10; }, ""},
+        PdfOutCase{"Level4Back11", [](PdfOutValues& v) { v.Levels[3].Back = k11; },
+                   "フォルダー４サイズエラー"},
+        PdfOutCase{"LowerLevelFirst",
+                   [](PdfOutValues& v) {
+                       v.Levels[3].Back = k11;
+                       v.Levels[1].Front = k11;
+                   },
+                   "フォルダー２サイズエラー"},
+        PdfOutCase{"LevelsBeforeSize",
+                   [](PdfOutValues& v) {
+                       v.Levels[3].Back = k11;
+                       v.PageHeightText = "";
+                   },
+                   "フォルダー４サイズエラー"},
+        PdfOutCase{"HeightEmptyBeforeWidth",
+                   [](PdfOutValues& v) {
+                       v.PageHeightText = "";
+                       v.PageWidthText = "x";
+                   },
+                   "縦:数値エラー"},
+        PdfOutCase{"HeightBeyond32Bits", [](PdfOutValues& v) { v.PageHeightText = "2147483648"; },
+                   "縦:数値エラー"},
+        PdfOutCase{"WidthText", [](PdfOutValues& v) { v.PageWidthText = "7O0"; }, "横:数値エラー"},
+        PdfOutCase{"Height99", [](PdfOutValues& v) { v.PageHeightText = "99"; },
+                   "縦か横のサイズが少ないエラー"},
+        PdfOutCase{"Width99", [](PdfOutValues& v) { v.PageWidthText = "99"; },
+                   "縦か横のサイズが少ないエラー"},
+        PdfOutCase{"Both100",
+                   [](PdfOutValues& v) {
+                       v.PageHeightText = "100";
+                       v.PageWidthText = "100";
+                   },
+                   ""},
+        PdfOutCase{"NoUpperLimit", [](PdfOutValues& v) { v.PageHeightText = "100000"; }, ""},
+        PdfOutCase{"CodeWithSlash", [](PdfOutValues& v) { v.HPCode = "00/12"; }, kInstitutionCodeError},
+        PdfOutCase{"CodeTooLong", [](PdfOutValues& v) { v.HPCode = std::string(300, '1'); },
+                   kInstitutionCodeError},
+        PdfOutCase{"BaseNotStorable", [](PdfOutValues& v) { v.Target = "/jos\xC3\xA9"; },
+                   "保存できない文字があります：\xC3\xA9"},
+        PdfOutCase{"BaseHoldsScanner", [](PdfOutValues& v) { v.ScannerDir = "/existing/scan"; },
+                   quillora::settings::kFoldersOverlapError},
+        PdfOutCase{"LevelLeavesArchive", [](PdfOutValues& v) { v.Levels[0].Front = "../../x"; },
+                   "フォルダー１文字エラー：「.」「..」だけのフォルダー名と「:」は使えません"},
+        PdfOutCase{"SizeBeforeCode",
+                   [](PdfOutValues& v) {
+                       v.HPCode = "a\\b";
+                       v.PageWidthText = "10";
+                   },
+                   "縦か横のサイズが少ないエラー"}),
     [](const testing::TestParamInfo<PdfOutCase>& info) { return std::string(info.param.name); });
 
 TEST(PdfOutCheck, KeepsTheNumbersParsedBeforeALaterFailure)

@@ -1,9 +1,9 @@
 // The PDF output settings dialog driven through its real buttons.
+#include "settings/ui/TPdfOutSet.h"
+#include "settings/PdfOutSetLogic.h"
 #include "settings/TRegistory.h"
 #include "settings/ui/FolderTree.h"
-#include "settings/PdfOutSetLogic.h"
 #include "settings/ui/ModalDriver.h"
-#include "settings/ui/TPdfOutSet.h"
 #include "support/test_env.h"
 
 #include <QCheckBox>
@@ -49,17 +49,35 @@ TEST_F(TPdfOutSetTest, RunsEveryCheckInOrderAndStaysOpen)
         {[&](TPdfOutSet& d) {
              d.PdfSetPathDisp->setText(QString::fromStdString(charts.string()));
              d.L1B->setText(eleven);
-         }, "フォルダー１サイズエラー"},
-        {[&](TPdfOutSet& d) { d.L1B->setText(QString(10, 'a')); d.L2F->setText("あいうえおか"); },
+         },
+         "フォルダー１サイズエラー"},
+        {[&](TPdfOutSet& d) {
+             d.L1B->setText(QString(10, 'a'));
+             d.L2F->setText("あいうえおか");
+         },
          "フォルダー２サイズエラー"},
-        {[&](TPdfOutSet& d) { d.L2F->setText("あいうえお"); d.L3F->setText(eleven); },
+        {[&](TPdfOutSet& d) {
+             d.L2F->setText("あいうえお");
+             d.L3F->setText(eleven);
+         },
          "フォルダー３サイズエラー"},
-        {[&](TPdfOutSet& d) { d.L3F->clear(); d.L4B->setText(eleven); }, "フォルダー４サイズエラー"},
-        {[](TPdfOutSet& d) { d.L4B->clear(); d.Edit1->clear(); d.Edit2->setText("abc"); },
+        {[&](TPdfOutSet& d) {
+             d.L3F->clear();
+             d.L4B->setText(eleven);
+         },
+         "フォルダー４サイズエラー"},
+        {[](TPdfOutSet& d) {
+             d.L4B->clear();
+             d.Edit1->clear();
+             d.Edit2->setText("abc");
+         },
          "縦:数値エラー"},
         {[](TPdfOutSet& d) { d.Edit1->setText("99"); }, "横:数値エラー"},
         {[](TPdfOutSet& d) { d.Edit2->setText("100"); }, "縦か横のサイズが少ないエラー"},
-        {[](TPdfOutSet& d) { d.Edit1->setText("100"); d.HPCodeEdit->setText("00/12"); },
+        {[](TPdfOutSet& d) {
+             d.Edit1->setText("100");
+             d.HPCodeEdit->setText("00/12");
+         },
          quillora::settings_ui::kInstitutionCodeError},
     };
     std::vector<std::pair<QString, bool>> seen;
@@ -94,8 +112,8 @@ TEST_F(TPdfOutSetTest, ConfirmCopiesEveryControl)
         d.L1F->setText("K");
         d.L1B->setText("x");
         d.L4B->setText("末");
-        for (QCheckBox* box : {d.FirstPageOutCheck, d.ScanClrCheck, d.WriteProtectChk,
-                               d.WriteDateChk, d.StretchCheck})
+        for (QCheckBox* box :
+             {d.FirstPageOutCheck, d.ScanClrCheck, d.WriteProtectChk, d.WriteDateChk, d.StretchCheck})
             Click(box);
         d.HPCodeEdit->setText("0099");
         d.QualitySpin->setValue(95);
@@ -238,7 +256,8 @@ TEST_F(TPdfOutSetTest, QualityStaysWithin50To100)
 
 TEST_F(TPdfOutSetTest, TypedQualityOutsideTheRangeGoesToTheNearestBound)
 {
-    for (const auto& [typed, expected] : {std::pair{"150", 100}, {"101", 100}, {"999", 100}, {"20", 50}, {"75", 75}}) {
+    for (const auto& [typed, expected] :
+         {std::pair{"150", 100}, {"101", 100}, {"999", 100}, {"20", 50}, {"75", 75}}) {
         WhenModal<TPdfOutSet>([&](TPdfOutSet& d) {
             d.QualitySpin->setFocus();
             d.QualitySpin->selectAll();

@@ -1,9 +1,9 @@
 // The intake settings dialog driven through its real buttons, with a fake main window.
+#include "settings/ui/TReadSet.h"
 #include "settings/TRegistory.h"
 #include "settings/ui/FolderTree.h"
-#include "settings/ui/RadioGroup.h"
-#include "settings/ui/TReadSet.h"
 #include "settings/ui/ModalDriver.h"
+#include "settings/ui/RadioGroup.h"
 #include "support/test_env.h"
 
 #include <QCheckBox>
@@ -167,8 +167,7 @@ TEST_F(TReadSetTest, AVanishedScannerFolderStartsAtTheFileSystemRoot)
     settings.ScannerDir = (quillora::test::testHome() / "gone").string();
     WhenModal<TReadSet>([&](TReadSet& d) { Click(d.Button1); });
     ASSERT_TRUE(dialog.Execute(settings, host));
-    EXPECT_EQ(QString::fromStdString(settings.ScannerDir),
-              QDir::toNativeSeparators(QDir::rootPath()));
+    EXPECT_EQ(QString::fromStdString(settings.ScannerDir), QDir::toNativeSeparators(QDir::rootPath()));
 }
 
 } // namespace

@@ -116,6 +116,36 @@ std::vector<NamedRegValue> readValues(HKEY key)
 
 std::filesystem::path RegistryKey::BackingFile(std::string_view) { return {}; }
 
+// The registry has no file to move: the key is copied to a sibling key whose name carries
+// `stamp` ("Product.20261210-093000", a number added when taken) and then removed. Returns the
+// sibling's full name for the message, or nothing (and the key left in place).
+std::optional<std::filesystem::path> RegistryKey::KeepAside(std::string_view keyPath, std::string_view stamp)
+{
+    const std::wstring path = subKey(keyPath);
+    KeyHandle source;
+    if (path.empty() ||
+        RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, source.out()) != ERROR_SUCCESS)
+        return std::nullopt;
+    for (int attempt = 1; attempt < 100; ++attempt) {
+        const std::wstring aside =
+            path + L"." + utf8ToWide(stamp) + (attempt > 1 ? L"-" + std::to_wstring(attempt) : L"");
+        KeyHandle target;
+        DWORD disposition = 0;
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, aside.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                            target.out(), &disposition) != ERROR_SUCCESS)
+            return std::nullopt;
+        if (disposition != REG_CREATED_NEW_KEY)
+            continue;
+        if (RegCopyTreeW(source.get(), nullptr, target.get()) != ERROR_SUCCESS ||
+            RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str()) != ERROR_SUCCESS) {
+            RegDeleteTreeW(HKEY_CURRENT_USER, aside.c_str());
+            return std::nullopt;
+        }
+        return std::filesystem::path(L"HKEY_CURRENT_USER\\" + aside);
+    }
+    return std::nullopt;
+}
+
 bool RegistryKey::Exists(std::string_view keyPath)
 {
     const std::wstring path = subKey(keyPath);

@@ -146,6 +146,7 @@ public:
     void RedrawPages() override;
     void SetSerialNumberText(const QString& text) override;
     void StoreNote();
+    QStringList NoteMemoLines() const; // the memo as a note would store it
     // Names in status panel 1 the characters of a typed text that the chart cannot hold.
     void WarnOfLossyText(const QString& text);
     void LoadNote();

@@ -8,19 +8,15 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
-namespace {
-
 // The memo's lines as a list: an empty memo has none, and a final line break does not start
 // another line.
-QStringList memoLines(const QPlainTextEdit& memo)
+QStringList TMainForm::NoteMemoLines() const
 {
-    QString text = memo.toPlainText();
+    QString text = NoteMemo->toPlainText();
     if (text.endsWith(u'\n'))
         text.chop(1);
     return text.isEmpty() ? QStringList() : text.split(u'\n');
 }
-
-} // namespace
 
 // ---- tabs and the annotation memo ----
 
@@ -62,7 +58,7 @@ void TMainForm::StoreNote()
         NoteMemo->document()->setModified(false);
         return;
     }
-    PageList.at(CurrentPage).Note = memoLines(*NoteMemo);
+    PageList.at(CurrentPage).Note = NoteMemoLines();
     NoteMemo->document()->setModified(false);
 }
 

@@ -17,15 +17,6 @@ namespace {
 // the journal writes only when the arrangement really differs, so a check costs little.
 constexpr int kBackstopMs = 3000;
 
-// The annotation memo's lines as they would be stored: a final line break starts no line.
-QStringList pendingNote(const QPlainTextEdit& memo)
-{
-    QString text = memo.toPlainText();
-    if (text.endsWith(u'\n'))
-        text.chop(1);
-    return text.isEmpty() ? QStringList() : text.split(u'\n');
-}
-
 } // namespace
 
 WorkJournalHook::WorkJournalHook(TMainForm& form, MainFormPrompts& prompts, std::filesystem::path file)
@@ -125,7 +116,7 @@ journal::WorkArrangement WorkJournalHook::snapshot() const
         work.pages.push_back({page.FileName, page.Title, page.Note});
     // A note being typed is kept too, on the page the memo belongs to.
     if (form_.NoteMemo->document()->isModified() && form_.PageList.contains(form_.CurrentPage))
-        work.pages.at(static_cast<std::size_t>(form_.CurrentPage)).note = pendingNote(*form_.NoteMemo);
+        work.pages.at(static_cast<std::size_t>(form_.CurrentPage)).note = form_.NoteMemoLines();
     return work;
 }
 

@@ -1,6 +1,6 @@
 // The editor window driven through its buttons, menus and mouse events on the offscreen platform.
 #include "FileSizeLimit.h"
-#include "support/modal_click.h"
+#include "support/ModalDriver.h"
 
 #include "editor/ui/ImageView.h"
 #include "editor/ui/TImageShow.h"
@@ -184,7 +184,7 @@ TEST_F(TImageShowTest, OpensModallyAtTheGivenZoomAndGivesBackTheLastZoom)
     window->ImageFileName = page;
     window->SetZoomIndex(15);
     QString shown;
-    quillora::test::onNextModal([&](QWidget*) {
+    quillora::test::WhenModal<QWidget>([&](QWidget&) {
         shown = window->StatusText(0);
         Click(window->ToolBar1, window->ZoomOutBtn);
         QTest::mouseClick(window->ToolBar4->widgetForAction(window->ColorBtn), Qt::LeftButton);

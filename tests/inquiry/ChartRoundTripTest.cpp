@@ -10,7 +10,7 @@
 #include "inquiry/TView.h"
 #include "logs/ChartLog.h"
 #include "settings/TRegistory.h"
-#include "settings/ui/ModalDriver.h"
+#include "support/ModalDriver.h"
 #include "support/test_env.h"
 
 #include <QAbstractItemView>

@@ -3,7 +3,7 @@
 #include "archive/TDirFile.h"
 #include "inquiry/TView.h"
 #include "settings/TRegistory.h"
-#include "settings/ui/ModalDriver.h"
+#include "support/ModalDriver.h"
 #include "support/test_env.h"
 
 #include <QLabel>

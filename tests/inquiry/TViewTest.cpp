@@ -2,7 +2,7 @@
 // renaming and properties.
 #include "inquiry/TView.h"
 #include "inquiry/FileListModel.h"
-#include "settings/ui/ModalDriver.h"
+#include "support/ModalDriver.h"
 #include "support/test_env.h"
 
 #include <QAbstractItemView>

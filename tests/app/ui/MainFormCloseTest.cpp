@@ -165,13 +165,13 @@ namespace {
 TEST_F(MainFormTest, IntakeSettingsConfirmedPutTheDefaultSerialIntoTheWindow)
 {
     form->VolNoEdit->setText(QStringLiteral("5"));
-    answerNextModal(QStringLiteral("キャンセル"));
+    PressWhenModal(QStringLiteral("キャンセル"));
     form->ReadImage->trigger();
     EXPECT_EQ(form->VolNoEdit->text(), QStringLiteral("5"));
-    answerNextModal(QStringLiteral("設定"));
+    PressWhenModal(QStringLiteral("設定"));
     form->ReadImage->trigger();
     EXPECT_EQ(form->VolNoEdit->text(), QStringLiteral("0"));
-    answerNextModal(QStringLiteral("キャンセル"));
+    PressWhenModal(QStringLiteral("キャンセル"));
     form->N4->trigger();
     EXPECT_TRUE(form->isVisible());
 }

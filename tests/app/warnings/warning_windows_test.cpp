@@ -4,16 +4,16 @@
 #include "app/warnings/TNotDelete.h"
 #include "app/warnings/TNotMakeFolder.h"
 #include "app/warnings/TNotOverwrite.h"
-#include "support/modal_click.h"
+#include "support/ModalDriver.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-using quillora::test::clickButtonOfNextModal;
-using quillora::test::closeNextModal;
-using quillora::test::onNextModal;
+using quillora::test::CloseWhenModal;
+using quillora::test::PressWhenModal;
+using quillora::test::WhenModal;
 
 namespace {
 
@@ -54,9 +54,9 @@ TEST(WarningWindows, NotOverwriteShowsTheChartAndClosesWithItsButton)
     EXPECT_EQ(buttonTexts(dialog), QStringList{QString::fromUtf8("了解")});
 
     QStringList shown;
-    onNextModal([&](QWidget* modal) {
-        shown = labelTexts(*modal);
-        QTest::mouseClick(quillora::test::findButton(modal, QString::fromUtf8("了解")), Qt::LeftButton);
+    WhenModal<QWidget>([&](QWidget& modal) {
+        shown = labelTexts(modal);
+        QTest::mouseClick(quillora::test::FindButton(modal, QString::fromUtf8("了解")), Qt::LeftButton);
     });
     dialog.Warn(QStringLiteral("HP0012_12345_0.pdf"));
     EXPECT_EQ(shown, (QStringList{QStringLiteral("HP0012_12345_0.pdf"),
@@ -68,7 +68,7 @@ TEST(WarningWindows, NotMakeFolderShowsThePathAndTheThreeCauses)
 {
     TNotMakeFolder dialog;
     expectWarningFrame(dialog, 526, 127);
-    clickButtonOfNextModal(QString::fromUtf8("了解"));
+    PressWhenModal(QString::fromUtf8("了解"));
     dialog.Warn(QStringLiteral("/charts/00/01/23/45"));
     EXPECT_EQ(
         labelTexts(dialog),
@@ -122,15 +122,16 @@ TEST_P(DeleteWarningAnswers, OnlyOkConfirms)
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, DeleteWarningAnswers,
-    ::testing::Values(ConfirmCase{"Ok", [] { clickButtonOfNextModal(QStringLiteral("Ok")); }, true},
-                      ConfirmCase{"Cancel", [] { clickButtonOfNextModal(QStringLiteral("Cancel")); }, false},
-                      ConfirmCase{"Closed", [] { closeNextModal(); }, false},
-                      ConfirmCase{"Escape",
-                                  [] { onNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Escape); }); },
-                                  false},
-                      ConfirmCase{"Return",
-                                  [] { onNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Return); }); },
-                                  false}),
+    ::testing::Values(
+        ConfirmCase{"Ok", [] { PressWhenModal(QStringLiteral("Ok")); }, true},
+        ConfirmCase{"Cancel", [] { PressWhenModal(QStringLiteral("Cancel")); }, false},
+        ConfirmCase{"Closed", [] { CloseWhenModal(); }, false},
+        ConfirmCase{"Escape",
+                    [] { WhenModal<QWidget>([](QWidget& m) { QTest::keyClick(&m, Qt::Key_Escape); }); },
+                    false},
+        ConfirmCase{"Return",
+                    [] { WhenModal<QWidget>([](QWidget& m) { QTest::keyClick(&m, Qt::Key_Return); }); },
+                    false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct NotDeleteCase {
@@ -156,11 +157,11 @@ TEST_P(NotDeleteAnswers, ChoiceFollowsTheButton)
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, NotDeleteAnswers,
-    ::testing::Values(NotDeleteCase{"Next", [] { clickButtonOfNextModal(QString::fromUtf8("次の削除へ")); },
+    ::testing::Values(NotDeleteCase{"Next", [] { PressWhenModal(QString::fromUtf8("次の削除へ")); },
                                     TNotDelete::Choice::NextFile},
-                      NotDeleteCase{"Stop", [] { clickButtonOfNextModal(QString::fromUtf8("削除終了")); },
+                      NotDeleteCase{"Stop", [] { PressWhenModal(QString::fromUtf8("削除終了")); },
                                     TNotDelete::Choice::StopClearing},
-                      NotDeleteCase{"Closed", [] { closeNextModal(); }, TNotDelete::Choice::NextFile}),
+                      NotDeleteCase{"Closed", [] { CloseWhenModal(); }, TNotDelete::Choice::NextFile}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WarningWindows, TakeTheOwnersFont)
@@ -178,9 +179,9 @@ TEST(WarningWindows, CanBeShownAgainAfterClosing)
 {
     QWidget owner;
     TNotDelete dialog(&owner);
-    clickButtonOfNextModal(QString::fromUtf8("削除終了"));
+    PressWhenModal(QString::fromUtf8("削除終了"));
     EXPECT_EQ(dialog.Ask(QStringLiteral("a.jpg")), TNotDelete::Choice::StopClearing);
-    clickButtonOfNextModal(QString::fromUtf8("次の削除へ"));
+    PressWhenModal(QString::fromUtf8("次の削除へ"));
     EXPECT_EQ(dialog.Ask(QStringLiteral("b.jpg")), TNotDelete::Choice::NextFile);
     EXPECT_EQ(dialog.Label1->text(), QStringLiteral("b.jpg"));
 }

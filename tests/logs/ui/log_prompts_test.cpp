@@ -1,7 +1,7 @@
 // The real file dialog of "追加保存", driven through its own buttons.
 #include "logs/log_file_support.h"
 #include "logs/ui/LogWindowPrompts.h"
-#include "support/modal_click.h"
+#include "support/ModalDriver.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-using quillora::test::onNextModal;
+using quillora::test::WhenModal;
 
 namespace {
 
@@ -28,8 +28,8 @@ TEST(LogWindowPrompts, FileDialogOpensInTheFolderAndCancelGivesNothing)
     QString openedIn;
     bool asksBeforeOverwrite = true;
     QStringList filters;
-    onNextModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
+    WhenModal<QWidget>([&](QWidget& modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(&modal);
         ASSERT_NE(dialog, nullptr);
         openedIn = dialog->directory().absolutePath();
         asksBeforeOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
@@ -48,11 +48,11 @@ TEST(LogWindowPrompts, ChosenExistingFileIsReturnedWithoutAQuestion)
 {
     const auto folder = quillora::test::freshFolder("prompt-choose");
     quillora::test::writeBytes(folder / "charts.log", "");
-    onNextModal([](QWidget* modal) {
-        auto* nameField = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    WhenModal<QWidget>([](QWidget& modal) {
+        auto* nameField = modal.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         ASSERT_NE(nameField, nullptr);
         QTest::keyClicks(nameField, QStringLiteral("charts.log"));
-        QTest::mouseClick(dialogButton(modal, QDialogButtonBox::Save), Qt::LeftButton);
+        QTest::mouseClick(dialogButton(&modal, QDialogButtonBox::Save), Qt::LeftButton);
     });
 
     quillora::DialogLogWindowPrompts prompts;

@@ -3,9 +3,9 @@
 //     --gtest_filter='*Screenshot*'
 // QUILLORA_SCREENSHOT_HOME names the folder that stands for the clerk's home in the pictures.
 #include "settings/TRegistory.h"
-#include "settings/ui/ModalDriver.h"
 #include "settings/ui/TPdfOutSet.h"
 #include "settings/ui/TReadSet.h"
+#include "support/ModalDriver.h"
 #include "support/test_env.h"
 
 #include <QPushButton>

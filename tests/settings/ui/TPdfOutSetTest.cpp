@@ -3,7 +3,7 @@
 #include "settings/PdfOutSetLogic.h"
 #include "settings/TRegistory.h"
 #include "settings/ui/FolderTree.h"
-#include "settings/ui/ModalDriver.h"
+#include "support/ModalDriver.h"
 #include "support/test_env.h"
 
 #include <QCheckBox>

@@ -17,7 +17,7 @@ using quillora::test::WhenModal;
 
 namespace {
 
-QStringList labelTexts(const QWidget& dialog)
+QStringList LabelTexts(const QWidget& dialog)
 {
     QStringList texts;
     for (const QLabel* label : dialog.findChildren<QLabel*>())
@@ -25,7 +25,7 @@ QStringList labelTexts(const QWidget& dialog)
     return texts;
 }
 
-QStringList buttonTexts(const QWidget& dialog)
+QStringList ButtonTexts(const QWidget& dialog)
 {
     QStringList texts;
     for (const QPushButton* button : dialog.findChildren<QPushButton*>())
@@ -33,7 +33,7 @@ QStringList buttonTexts(const QWidget& dialog)
     return texts;
 }
 
-void expectWarningFrame(const QDialog& dialog, int width, int height)
+void ExpectWarningFrame(const QDialog& dialog, int width, int height)
 {
     EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("警告"));
     EXPECT_EQ(dialog.size(), QSize(width, height));
@@ -50,12 +50,12 @@ void expectWarningFrame(const QDialog& dialog, int width, int height)
 TEST(WarningWindows, NotOverwriteShowsTheChartAndClosesWithItsButton)
 {
     TNotOverwrite dialog;
-    expectWarningFrame(dialog, 228, 113);
-    EXPECT_EQ(buttonTexts(dialog), QStringList{QString::fromUtf8("了解")});
+    ExpectWarningFrame(dialog, 228, 113);
+    EXPECT_EQ(ButtonTexts(dialog), QStringList{QString::fromUtf8("了解")});
 
     QStringList shown;
     WhenModal<QWidget>([&](QWidget& modal) {
-        shown = labelTexts(modal);
+        shown = LabelTexts(modal);
         QTest::mouseClick(quillora::test::FindButton(modal, QString::fromUtf8("了解")), Qt::LeftButton);
     });
     dialog.Warn(QStringLiteral("HP0012_12345_0.pdf"));
@@ -67,11 +67,11 @@ TEST(WarningWindows, NotOverwriteShowsTheChartAndClosesWithItsButton)
 TEST(WarningWindows, NotMakeFolderShowsThePathAndTheThreeCauses)
 {
     TNotMakeFolder dialog;
-    expectWarningFrame(dialog, 526, 127);
+    ExpectWarningFrame(dialog, 526, 127);
     PressWhenModal(QString::fromUtf8("了解"));
     dialog.Warn(QStringLiteral("/charts/00/01/23/45"));
     EXPECT_EQ(
-        labelTexts(dialog),
+        LabelTexts(dialog),
         (QStringList{QStringLiteral("/charts/00/01/23/45"),
                      QString::fromUtf8("ファイルまたはフォルダーを作成できません。　"),
                      QString::fromUtf8("Diskの容量不足または書き込み不可のデバイスの可能性があります。"),
@@ -82,11 +82,11 @@ TEST(WarningWindows, NotMakeFolderShowsThePathAndTheThreeCauses)
 TEST(WarningWindows, DeleteWarningNamesTheFolderInBoldRed)
 {
     TDeleteWarningForm dialog;
-    expectWarningFrame(dialog, 339, 116);
-    EXPECT_EQ(labelTexts(dialog),
+    ExpectWarningFrame(dialog, 339, 116);
+    EXPECT_EQ(LabelTexts(dialog),
               (QStringList{QString::fromUtf8("以下のフォルダーにあるファイルは、全て削除されます。"),
                            QString::fromUtf8("削除してよいですか？")}));
-    EXPECT_EQ(buttonTexts(dialog), (QStringList{QStringLiteral("Ok"), QStringLiteral("Cancel")}));
+    EXPECT_EQ(ButtonTexts(dialog), (QStringList{QStringLiteral("Ok"), QStringLiteral("Cancel")}));
 
     const QLabel* headline = dialog.findChildren<QLabel*>().front();
     EXPECT_TRUE(headline->font().bold());
@@ -148,10 +148,10 @@ class NotDeleteAnswers : public ::testing::TestWithParam<NotDeleteCase> { };
 TEST_P(NotDeleteAnswers, ChoiceFollowsTheButton)
 {
     TNotDelete dialog;
-    expectWarningFrame(dialog, 228, 113);
+    ExpectWarningFrame(dialog, 228, 113);
     GetParam().answer();
     EXPECT_EQ(dialog.Ask(QStringLiteral("/scan/page1.jpg")), GetParam().choice);
-    EXPECT_EQ(labelTexts(dialog),
+    EXPECT_EQ(LabelTexts(dialog),
               (QStringList{QStringLiteral("page1.jpg"), QString::fromUtf8("ファイルの削除ができません。")}));
 }
 

@@ -13,9 +13,9 @@ using quillora::test::WhenModal;
 
 namespace {
 
-QString folderText(const std::filesystem::path& folder) { return QString::fromStdString(folder.string()); }
+QString FolderText(const std::filesystem::path& folder) { return QString::fromStdString(folder.string()); }
 
-QAbstractButton* dialogButton(QWidget* dialog, QDialogButtonBox::StandardButton which)
+QAbstractButton* DialogButton(QWidget* dialog, QDialogButtonBox::StandardButton which)
 {
     return dialog->findChild<QDialogButtonBox*>()->button(which);
 }
@@ -34,12 +34,12 @@ TEST(LogWindowPrompts, FileDialogOpensInTheFolderAndCancelGivesNothing)
         openedIn = dialog->directory().absolutePath();
         asksBeforeOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
         filters = dialog->nameFilters();
-        QTest::mouseClick(dialogButton(dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
+        QTest::mouseClick(DialogButton(dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
     });
 
     quillora::DialogLogWindowPrompts prompts;
-    EXPECT_EQ(prompts.chooseAppendFile(nullptr, folderText(folder)), std::nullopt);
-    EXPECT_EQ(openedIn, folderText(folder));
+    EXPECT_EQ(prompts.chooseAppendFile(nullptr, FolderText(folder)), std::nullopt);
+    EXPECT_EQ(openedIn, FolderText(folder));
     EXPECT_FALSE(asksBeforeOverwrite);
     EXPECT_TRUE(filters.isEmpty() || filters == QStringList{QFileDialog().nameFilters()});
 }
@@ -52,11 +52,11 @@ TEST(LogWindowPrompts, ChosenExistingFileIsReturnedWithoutAQuestion)
         auto* nameField = modal.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         ASSERT_NE(nameField, nullptr);
         QTest::keyClicks(nameField, QStringLiteral("charts.log"));
-        QTest::mouseClick(dialogButton(&modal, QDialogButtonBox::Save), Qt::LeftButton);
+        QTest::mouseClick(DialogButton(&modal, QDialogButtonBox::Save), Qt::LeftButton);
     });
 
     quillora::DialogLogWindowPrompts prompts;
-    const auto chosen = prompts.chooseAppendFile(nullptr, folderText(folder));
+    const auto chosen = prompts.chooseAppendFile(nullptr, FolderText(folder));
     ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(*chosen, folderText(folder / "charts.log"));
+    EXPECT_EQ(*chosen, FolderText(folder / "charts.log"));
 }

@@ -11,7 +11,7 @@
 #include "logs/ChartLog.h"
 #include "settings/TRegistory.h"
 #include "support/ModalDriver.h"
-#include "support/test_env.h"
+#include "support/TestEnv.h"
 
 #include <QAbstractItemView>
 #include <QDir>

@@ -4,7 +4,7 @@
 #include "inquiry/TView.h"
 #include "settings/TRegistory.h"
 #include "support/ModalDriver.h"
-#include "support/test_env.h"
+#include "support/TestEnv.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 #include "inquiry/TView.h"
 #include "inquiry/FileListModel.h"
 #include "support/ModalDriver.h"
-#include "support/test_env.h"
+#include "support/TestEnv.h"
 
 #include <QAbstractItemView>
 #include <QDir>

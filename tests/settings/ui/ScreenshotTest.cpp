@@ -6,7 +6,7 @@
 #include "settings/ui/TPdfOutSet.h"
 #include "settings/ui/TReadSet.h"
 #include "support/ModalDriver.h"
-#include "support/test_env.h"
+#include "support/TestEnv.h"
 
 #include <QPushButton>
 #include <cstdlib>

@@ -4,7 +4,7 @@
 #include "settings/TRegistory.h"
 #include "settings/ui/FolderTree.h"
 #include "support/ModalDriver.h"
-#include "support/test_env.h"
+#include "support/TestEnv.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

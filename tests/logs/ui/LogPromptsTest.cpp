@@ -1,5 +1,5 @@
 // The real file dialog of "追加保存", driven through its own buttons.
-#include "logs/log_file_support.h"
+#include "logs/LogFileSupport.h"
 #include "logs/ui/LogWindowPrompts.h"
 #include "support/ModalDriver.h"
 

@@ -1,7 +1,7 @@
 // Test main of the suites with Qt: isolated home, offscreen Qt, GoogleTest, and a check after
 // every test that the modal windows it expected appeared and none is left open.
 #include "support/ModalDriver.h"
-#include "support/test_env.h"
+#include "support/TestEnv.h"
 
 #include <QApplication>
 #include <cstdlib>

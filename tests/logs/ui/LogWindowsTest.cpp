@@ -1,6 +1,6 @@
 // The save log window and the error log window, with the file dialog and the error box
 // answered by a fake.
-#include "logs/log_file_support.h"
+#include "logs/LogFileSupport.h"
 #include "logs/ui/TErrorLogForm.h"
 #include "logs/ui/TLog.h"
 #include "settings/TRegistory.h"

@@ -1,6 +1,6 @@
 #include "archive/TDirFile.h"
 
-#include "support/test_env.h"
+#include "support/TestEnv.h"
 
 #include <fstream>
 #include <functional>

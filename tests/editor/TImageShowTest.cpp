@@ -1,6 +1,6 @@
 // The editor window driven through its buttons, menus and mouse events on the offscreen platform.
 #include "FileSizeLimit.h"
-#include "support/modal_click.h"
+#include "support/ModalDriver.h"
 
 #include "editor/ui/ImageView.h"
 #include "editor/ui/TImageShow.h"
@@ -35,7 +35,7 @@ struct FakePrompts : EditorPrompts {
     void ShowError(QWidget*, const QString& text) override { errors << text; }
 };
 
-QByteArray readBytes(const QString& fileName)
+QByteArray ReadBytes(const QString& fileName)
 {
     QFile file(fileName);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -110,30 +110,30 @@ TEST_F(TImageShowTest, DrawRotateAndSaveWritesThePage)
 
 TEST_F(TImageShowTest, ClosingWithoutSavingLeavesTheFile)
 {
-    const QByteArray before = readBytes(page);
+    const QByteArray before = ReadBytes(page);
     Open(page);
     Drag({10, 10}, {90, 60});
     window->N4->trigger();
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(readBytes(page), before);
+    EXPECT_EQ(ReadBytes(page), before);
     EXPECT_EQ(saves, 0);
 }
 
 TEST_F(TImageShowTest, ReadOnlyFileIsWriteProtected)
 {
     QFile::setPermissions(page, QFileDevice::ReadOwner);
-    const QByteArray before = readBytes(page);
+    const QByteArray before = ReadBytes(page);
     Open(page);
     Drag({10, 10}, {90, 60});
     window->N2->trigger();
     EXPECT_EQ(window->StatusText(1), QStringLiteral("書き込み禁止です。"));
-    EXPECT_EQ(readBytes(page), before);
+    EXPECT_EQ(ReadBytes(page), before);
     EXPECT_EQ(saves, 0);
 }
 
 TEST_F(TImageShowTest, FailedWriteIsReportedAndKeepsTheWindowAndTheFile)
 {
-    const QByteArray before = readBytes(page);
+    const QByteArray before = ReadBytes(page);
     Open(page);
     Drag({10, 10}, {190, 90});
     {
@@ -143,7 +143,7 @@ TEST_F(TImageShowTest, FailedWriteIsReportedAndKeepsTheWindowAndTheFile)
     EXPECT_EQ(window->StatusText(1), QStringLiteral("保存できませんでした。"));
     EXPECT_EQ(prompts->errors.size(), 1);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(readBytes(page), before);
+    EXPECT_EQ(ReadBytes(page), before);
     EXPECT_EQ(saves, 0);
 }
 
@@ -162,7 +162,7 @@ TEST_F(TImageShowTest, UnreadablePageDisablesDrawingAndSaving)
     EXPECT_FALSE(window->PenBtn->isEnabled());
     EXPECT_FALSE(window->UndoBtn->isEnabled());
     window->N2->trigger();
-    EXPECT_EQ(readBytes(bad), QByteArray("no image"));
+    EXPECT_EQ(ReadBytes(bad), QByteArray("no image"));
 }
 
 TEST_F(TImageShowTest, HiddenToolbarsStayHiddenForTheNextPage)
@@ -184,7 +184,7 @@ TEST_F(TImageShowTest, OpensModallyAtTheGivenZoomAndGivesBackTheLastZoom)
     window->ImageFileName = page;
     window->SetZoomIndex(15);
     QString shown;
-    quillora::test::onNextModal([&](QWidget*) {
+    quillora::test::WhenModal<QWidget>([&](QWidget&) {
         shown = window->StatusText(0);
         Click(window->ToolBar1, window->ZoomOutBtn);
         QTest::mouseClick(window->ToolBar4->widgetForAction(window->ColorBtn), Qt::LeftButton);

@@ -2,7 +2,7 @@
 #include "inquiry/ChartLookup.h"
 #include "archive/TDirFile.h"
 #include "settings/TRegistory.h"
-#include "support/test_env.h"
+#include "support/TestEnv.h"
 
 #include <filesystem>
 #include <fstream>

@@ -10,8 +10,8 @@
 #include "inquiry/TView.h"
 #include "logs/ChartLog.h"
 #include "settings/TRegistory.h"
-#include "settings/ui/ModalDriver.h"
-#include "support/test_env.h"
+#include "support/ModalDriver.h"
+#include "support/TestEnv.h"
 
 #include <QAbstractItemView>
 #include <QDir>

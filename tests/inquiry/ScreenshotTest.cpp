@@ -3,7 +3,7 @@
 //     --gtest_filter='*Screenshot*'
 // QUILLORA_SCREENSHOT_HOME names the folder that stands for the clerk's home in the picture.
 #include "inquiry/TView.h"
-#include "support/test_env.h"
+#include "support/TestEnv.h"
 
 #include <QTest>
 #include <cstdlib>

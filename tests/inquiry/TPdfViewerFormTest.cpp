@@ -3,8 +3,8 @@
 #include "archive/TDirFile.h"
 #include "inquiry/TView.h"
 #include "settings/TRegistory.h"
-#include "settings/ui/ModalDriver.h"
-#include "support/test_env.h"
+#include "support/ModalDriver.h"
+#include "support/TestEnv.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,8 +2,8 @@
 // renaming and properties.
 #include "inquiry/TView.h"
 #include "inquiry/FileListModel.h"
-#include "settings/ui/ModalDriver.h"
-#include "support/test_env.h"
+#include "support/ModalDriver.h"
+#include "support/TestEnv.h"
 
 #include <QAbstractItemView>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 // Points XDG_CONFIG_HOME at a folder of the test's own for the lifetime of the object, so that
 // each test starts without a settings file.
-#include "support/test_env.h"
+#include "support/TestEnv.h"
 
 #include <cstdlib>
 #include <filesystem>

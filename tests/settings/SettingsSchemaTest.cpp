@@ -3,7 +3,7 @@
 
 #include "settings/TRegistory.h"
 #include "settings/ValueRules.h"
-#include "support/test_env.h"
+#include "support/TestEnv.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -19,7 +19,7 @@
 namespace quillora::test {
 namespace {
 
-QString settingsFile()
+QString SettingsFile()
 {
     return QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + QStringLiteral("/Travex/QuilloraShare.reg");
 }
@@ -35,7 +35,7 @@ TEST_F(MainFormTest, ClosingWhileBusyDoesNothing)
 
 TEST_F(MainFormTest, ClosingWithAnUnsavedLogAsksAndNoKeepsEverything)
 {
-    QFile::remove(settingsFile());
+    QFile::remove(SettingsFile());
     form->Settings().VolNo = "7";
     form->SaveLog().addLine("12345,/charts/HP_12345_0.pdf");
     form->SaveLog().setModified(true);
@@ -43,12 +43,12 @@ TEST_F(MainFormTest, ClosingWithAnUnsavedLogAsksAndNoKeepsEverything)
     EXPECT_FALSE(form->close());
     EXPECT_EQ(prompts.closeQuestions, 1);
     EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(QFileInfo::exists(settingsFile())); // nothing written to the store
+    EXPECT_FALSE(QFileInfo::exists(SettingsFile())); // nothing written to the store
 
     prompts.closeAnswer = true;
     EXPECT_TRUE(form->close());
     EXPECT_EQ(prompts.closeQuestions, 2);
-    EXPECT_TRUE(QFileInfo::exists(settingsFile()));
+    EXPECT_TRUE(QFileInfo::exists(SettingsFile()));
     TRegistory stored;
     stored.Load();
     EXPECT_EQ(stored.VolNo, "7");
@@ -56,10 +56,10 @@ TEST_F(MainFormTest, ClosingWithAnUnsavedLogAsksAndNoKeepsEverything)
 
 TEST_F(MainFormTest, ClosingWithTheLogUnchangedAsksNothingAndWritesTheSettings)
 {
-    QFile::remove(settingsFile());
+    QFile::remove(SettingsFile());
     EXPECT_TRUE(form->close());
     EXPECT_EQ(prompts.closeQuestions, 0);
-    EXPECT_TRUE(QFileInfo::exists(settingsFile()));
+    EXPECT_TRUE(QFileInfo::exists(SettingsFile()));
 }
 
 TEST_F(MainFormTest, BusyStateDisablesExactlyTheWorkingControls)
@@ -165,13 +165,13 @@ namespace {
 TEST_F(MainFormTest, IntakeSettingsConfirmedPutTheDefaultSerialIntoTheWindow)
 {
     form->VolNoEdit->setText(QStringLiteral("5"));
-    answerNextModal(QStringLiteral("キャンセル"));
+    PressWhenModal(QStringLiteral("キャンセル"));
     form->ReadImage->trigger();
     EXPECT_EQ(form->VolNoEdit->text(), QStringLiteral("5"));
-    answerNextModal(QStringLiteral("設定"));
+    PressWhenModal(QStringLiteral("設定"));
     form->ReadImage->trigger();
     EXPECT_EQ(form->VolNoEdit->text(), QStringLiteral("0"));
-    answerNextModal(QStringLiteral("キャンセル"));
+    PressWhenModal(QStringLiteral("キャンセル"));
     form->N4->trigger();
     EXPECT_TRUE(form->isVisible());
 }
@@ -179,7 +179,7 @@ TEST_F(MainFormTest, IntakeSettingsConfirmedPutTheDefaultSerialIntoTheWindow)
 } // namespace
 TEST_F(MainFormTest, ASettingsWriteThatFailsAtCloseIsReported)
 {
-    const QString folder = QFileInfo(settingsFile()).absolutePath();
+    const QString folder = QFileInfo(SettingsFile()).absolutePath();
     QDir(folder).removeRecursively();
     QFile blocker(folder);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the settings folder belongs

@@ -3,12 +3,9 @@
 #include "app/ui/PageListView.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QImage>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 namespace quillora::test {
 
@@ -93,26 +90,6 @@ QPoint MainFormTest::itemCentre(int index) const
 void MainFormTest::clickItem(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
     QTest::mouseClick(form->ListView1->viewport(), button, modifiers, itemCentre(index));
-}
-
-void MainFormTest::answerNextModal(const QString& text)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, text] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        for (QPushButton* button : modal->findChildren<QPushButton*>()) {
-            if (button->text() == text) {
-                timer->stop();
-                timer->deleteLater();
-                QTest::mouseClick(button, Qt::LeftButton);
-                return;
-            }
-        }
-    });
-    timer->start();
 }
 
 } // namespace quillora::test

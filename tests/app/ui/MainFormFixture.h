@@ -1,9 +1,11 @@
 #pragma once
 // A main window with every modal question answered by the test, a scanner folder and an
-// archive folder of its own, and helpers that act on the real controls.
+// archive folder of its own, and helpers that act on the real controls. Windows the form
+// really shows are answered with the modal driver (PressWhenModal).
 #include "app/ui/MainFormPrompts.h"
 #include "app/ui/PageListView.h"
 #include "app/ui/TMainForm.h"
+#include "support/ModalDriver.h"
 
 #include <QDialog>
 #include <QTemporaryDir>
@@ -76,8 +78,6 @@ protected:
     QPoint itemCentre(int index) const;
     void clickItem(int index, Qt::MouseButton button = Qt::LeftButton,
                    Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    // Presses the button captioned `text` of the next modal window as soon as it shows.
-    static void answerNextModal(const QString& text);
 
     FakePrompts prompts;
     std::unique_ptr<TMainForm> form;

@@ -159,7 +159,7 @@ TEST_F(SaveTest, ExistingChartIsNotOverwrittenAndTheErrorLogGetsALine)
     ASSERT_EQ(charts().size(), 1);
     const QString chart = charts().first();
     const QDateTime written = QFileInfo(chart).lastModified();
-    answerNextModal(QStringLiteral("了解"));
+    PressWhenModal(QStringLiteral("了解"));
     save(QStringLiteral("12345"), QStringLiteral("0"));
     ASSERT_EQ(form->ErrorLog().lines().size(), 1u);
     EXPECT_EQ(QString::fromStdString(form->ErrorLog().lines().front()),
@@ -254,7 +254,7 @@ TEST_F(SaveTest, AFailedWriteIsOneMessageNotTwoWindows)
 TEST_F(SaveTest, RefusedClearingKeepsThePageList)
 {
     form->Settings().ScannerDir = form->Settings().Target; // the archive may never be cleared
-    answerNextModal(QStringLiteral("Ok"));
+    PressWhenModal(QStringLiteral("Ok"));
     form->ScanFoldClearMenu->trigger();
     EXPECT_EQ(prompts.errors.size(), 1);
     EXPECT_EQ(form->PageList.size(), 3);
@@ -278,11 +278,11 @@ TEST_F(SaveTest, FolderClearTakesTheIntakesFilesOnly)
 
 TEST_F(SaveTest, ClearingCommandAsksFirstAndCancelChangesNothing)
 {
-    answerNextModal(QStringLiteral("Cancel"));
+    PressWhenModal(QStringLiteral("Cancel"));
     form->ScanFoldClearMenu->trigger();
     EXPECT_EQ(form->PageList.size(), 3);
     EXPECT_EQ(QDir(scanner.path()).entryList(QDir::Files).size(), 3);
-    answerNextModal(QStringLiteral("Ok"));
+    PressWhenModal(QStringLiteral("Ok"));
     form->ScanFoldClearMenu->trigger();
     EXPECT_TRUE(form->PageList.empty());
     EXPECT_TRUE(QDir(scanner.path()).entryList(QDir::Files).isEmpty());

@@ -3,10 +3,10 @@
 //     --gtest_filter='*Screenshot*'
 // QUILLORA_SCREENSHOT_HOME names the folder that stands for the clerk's home in the pictures.
 #include "settings/TRegistory.h"
-#include "settings/ui/ModalDriver.h"
 #include "settings/ui/TPdfOutSet.h"
 #include "settings/ui/TReadSet.h"
-#include "support/test_env.h"
+#include "support/ModalDriver.h"
+#include "support/TestEnv.h"
 
 #include <QPushButton>
 #include <cstdlib>

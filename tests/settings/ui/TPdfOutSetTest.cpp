@@ -3,8 +3,8 @@
 #include "settings/PdfOutSetLogic.h"
 #include "settings/TRegistory.h"
 #include "settings/ui/FolderTree.h"
-#include "settings/ui/ModalDriver.h"
-#include "support/test_env.h"
+#include "support/ModalDriver.h"
+#include "support/TestEnv.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -2,9 +2,9 @@
 #include "settings/ui/TReadSet.h"
 #include "settings/TRegistory.h"
 #include "settings/ui/FolderTree.h"
-#include "settings/ui/ModalDriver.h"
 #include "settings/ui/RadioGroup.h"
-#include "support/test_env.h"
+#include "support/ModalDriver.h"
+#include "support/TestEnv.h"
 
 #include <QCheckBox>
 #include <QDir>

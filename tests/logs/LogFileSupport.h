@@ -5,7 +5,7 @@
 #include <iterator>
 #include <string>
 
-#include "support/test_env.h"
+#include "support/TestEnv.h"
 
 namespace quillora::test {
 

@@ -1,8 +1,8 @@
 // Appending the log to a file: code page 932, CR LF, only to a file that exists, and the
 // failures that keep the modified mark.
-#include "log_file_support.h"
-#include "logs/ChartLog.h"
 #include "logs/LogFile.h"
+#include "LogFileSupport.h"
+#include "logs/ChartLog.h"
 
 #include <gtest/gtest.h>
 

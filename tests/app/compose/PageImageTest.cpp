@@ -1,5 +1,5 @@
-#include "app/compose/ChartComposer.h"
 #include "app/compose/PageImage.h"
+#include "app/compose/ChartComposer.h"
 
 #include "ComposeFixtures.h"
 #include "imaging/JpegCodec.h"

@@ -1,7 +1,7 @@
 // The real file dialog of "追加保存", driven through its own buttons.
-#include "logs/log_file_support.h"
+#include "logs/LogFileSupport.h"
 #include "logs/ui/LogWindowPrompts.h"
-#include "support/modal_click.h"
+#include "support/ModalDriver.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -9,13 +9,13 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-using quillora::test::onNextModal;
+using quillora::test::WhenModal;
 
 namespace {
 
-QString folderText(const std::filesystem::path& folder) { return QString::fromStdString(folder.string()); }
+QString FolderText(const std::filesystem::path& folder) { return QString::fromStdString(folder.string()); }
 
-QAbstractButton* dialogButton(QWidget* dialog, QDialogButtonBox::StandardButton which)
+QAbstractButton* DialogButton(QWidget* dialog, QDialogButtonBox::StandardButton which)
 {
     return dialog->findChild<QDialogButtonBox*>()->button(which);
 }
@@ -28,18 +28,18 @@ TEST(LogWindowPrompts, FileDialogOpensInTheFolderAndCancelGivesNothing)
     QString openedIn;
     bool asksBeforeOverwrite = true;
     QStringList filters;
-    onNextModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
+    WhenModal<QWidget>([&](QWidget& modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(&modal);
         ASSERT_NE(dialog, nullptr);
         openedIn = dialog->directory().absolutePath();
         asksBeforeOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
         filters = dialog->nameFilters();
-        QTest::mouseClick(dialogButton(dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
+        QTest::mouseClick(DialogButton(dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
     });
 
     quillora::DialogLogWindowPrompts prompts;
-    EXPECT_EQ(prompts.chooseAppendFile(nullptr, folderText(folder)), std::nullopt);
-    EXPECT_EQ(openedIn, folderText(folder));
+    EXPECT_EQ(prompts.chooseAppendFile(nullptr, FolderText(folder)), std::nullopt);
+    EXPECT_EQ(openedIn, FolderText(folder));
     EXPECT_FALSE(asksBeforeOverwrite);
     EXPECT_TRUE(filters.isEmpty() || filters == QStringList{QFileDialog().nameFilters()});
 }
@@ -48,15 +48,15 @@ TEST(LogWindowPrompts, ChosenExistingFileIsReturnedWithoutAQuestion)
 {
     const auto folder = quillora::test::freshFolder("prompt-choose");
     quillora::test::writeBytes(folder / "charts.log", "");
-    onNextModal([](QWidget* modal) {
-        auto* nameField = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    WhenModal<QWidget>([](QWidget& modal) {
+        auto* nameField = modal.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         ASSERT_NE(nameField, nullptr);
         QTest::keyClicks(nameField, QStringLiteral("charts.log"));
-        QTest::mouseClick(dialogButton(modal, QDialogButtonBox::Save), Qt::LeftButton);
+        QTest::mouseClick(DialogButton(&modal, QDialogButtonBox::Save), Qt::LeftButton);
     });
 
     quillora::DialogLogWindowPrompts prompts;
-    const auto chosen = prompts.chooseAppendFile(nullptr, folderText(folder));
+    const auto chosen = prompts.chooseAppendFile(nullptr, FolderText(folder));
     ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(*chosen, folderText(folder / "charts.log"));
+    EXPECT_EQ(*chosen, FolderText(folder / "charts.log"));
 }

@@ -1,5 +1,7 @@
-// Test main shared by every suite: isolated home, offscreen Qt, GoogleTest.
-#include "support/test_env.h"
+// Test main of the suites with Qt: isolated home, offscreen Qt, GoogleTest, and a check after
+// every test that the modal windows it expected appeared and none is left open.
+#include "support/ModalDriver.h"
+#include "support/TestEnv.h"
 
 #include <QApplication>
 #include <cstdlib>
@@ -11,6 +13,7 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    quillora::test::InstallModalChecks();
     const int rc = RUN_ALL_TESTS();
     quillora::test::removeTestHome();
     return rc;

@@ -1,4 +1,4 @@
-#include "support/test_env.h"
+#include "support/TestEnv.h"
 
 #include <cstdlib>
 #include <random>

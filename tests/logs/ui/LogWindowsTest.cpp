@@ -1,10 +1,10 @@
 // The save log window and the error log window, with the file dialog and the error box
 // answered by a fake.
-#include "logs/log_file_support.h"
+#include "logs/LogFileSupport.h"
 #include "logs/ui/TErrorLogForm.h"
 #include "logs/ui/TLog.h"
 #include "settings/TRegistory.h"
-#include "support/modal_click.h"
+#include "support/ModalDriver.h"
 
 #include <QAction>
 #include <QDir>
@@ -16,8 +16,8 @@
 
 using quillora::ChartLog;
 using quillora::test::freshFolder;
-using quillora::test::onNextModal;
 using quillora::test::readBytes;
+using quillora::test::WhenModal;
 using quillora::test::writeBytes;
 
 namespace {
@@ -87,8 +87,8 @@ TEST_F(SaveLogWindow, ShowsTheLinesOfTheLogEachTimeItIsShown)
 
 TEST_F(SaveLogWindow, CloseItemEndsTheModalWindow)
 {
-    onNextModal([this](QWidget* modal) {
-        EXPECT_EQ(modal, &window);
+    WhenModal<QWidget>([this](QWidget& modal) {
+        EXPECT_EQ(&modal, &window);
         window.FileClose->trigger();
     });
     EXPECT_EQ(window.exec(), QDialog::Rejected);
@@ -165,7 +165,7 @@ TEST(ErrorLogWindow, ShowsTheLinesAndKeepsTheClerksEdits)
     EXPECT_FALSE(window.ErrorLogMemo->isReadOnly());
     EXPECT_EQ(window.StatusBar1->objectName(), QStringLiteral("StatusBar1"));
 
-    onNextModal([&window](QWidget*) {
+    WhenModal<QWidget>([&window](QWidget&) {
         EXPECT_EQ(window.ErrorLogMemo->toPlainText(),
                   QStringLiteral("/charts/00/01/23/45/HP0012_12345_0.pdf OverWrite Error"));
         window.ErrorLogMemo->moveCursor(QTextCursor::End);

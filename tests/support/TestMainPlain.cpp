@@ -1,5 +1,5 @@
 // Test main of the suites of the layers without Qt: isolated home, GoogleTest.
-#include "support/test_env.h"
+#include "support/TestEnv.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // The picker window run modally, driven through its real buttons and edit fields.
 #include "dialogs/TTagForm.h"
 #include "settings/TRegistory.h"
-#include "support/modal_click.h"
+#include "support/ModalDriver.h"
 
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-using quillora::test::onNextModal;
+using quillora::test::WhenModal;
 
 namespace {
 
@@ -17,8 +17,8 @@ protected:
     // Runs the picker modally; `act` drives it once it is shown.
     int run(std::function<void(TTagForm&)> act)
     {
-        onNextModal([this, act = std::move(act)](QWidget* modal) {
-            EXPECT_EQ(modal, &form);
+        WhenModal<QWidget>([this, act = std::move(act)](QWidget& modal) {
+            EXPECT_EQ(&modal, &form);
             act(form);
         });
         return form.exec();

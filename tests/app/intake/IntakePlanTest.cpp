@@ -1,5 +1,5 @@
-#include "app/intake/FolderListing.h"
 #include "app/intake/IntakePlan.h"
+#include "app/intake/FolderListing.h"
 
 #include <filesystem>
 #include <fstream>

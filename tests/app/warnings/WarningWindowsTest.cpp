@@ -4,20 +4,20 @@
 #include "app/warnings/TNotDelete.h"
 #include "app/warnings/TNotMakeFolder.h"
 #include "app/warnings/TNotOverwrite.h"
-#include "support/modal_click.h"
+#include "support/ModalDriver.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-using quillora::test::clickButtonOfNextModal;
-using quillora::test::closeNextModal;
-using quillora::test::onNextModal;
+using quillora::test::CloseWhenModal;
+using quillora::test::PressWhenModal;
+using quillora::test::WhenModal;
 
 namespace {
 
-QStringList labelTexts(const QWidget& dialog)
+QStringList LabelTexts(const QWidget& dialog)
 {
     QStringList texts;
     for (const QLabel* label : dialog.findChildren<QLabel*>())
@@ -25,7 +25,7 @@ QStringList labelTexts(const QWidget& dialog)
     return texts;
 }
 
-QStringList buttonTexts(const QWidget& dialog)
+QStringList ButtonTexts(const QWidget& dialog)
 {
     QStringList texts;
     for (const QPushButton* button : dialog.findChildren<QPushButton*>())
@@ -33,7 +33,7 @@ QStringList buttonTexts(const QWidget& dialog)
     return texts;
 }
 
-void expectWarningFrame(const QDialog& dialog, int width, int height)
+void ExpectWarningFrame(const QDialog& dialog, int width, int height)
 {
     EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("警告"));
     EXPECT_EQ(dialog.size(), QSize(width, height));
@@ -50,13 +50,13 @@ void expectWarningFrame(const QDialog& dialog, int width, int height)
 TEST(WarningWindows, NotOverwriteShowsTheChartAndClosesWithItsButton)
 {
     TNotOverwrite dialog;
-    expectWarningFrame(dialog, 228, 113);
-    EXPECT_EQ(buttonTexts(dialog), QStringList{QString::fromUtf8("了解")});
+    ExpectWarningFrame(dialog, 228, 113);
+    EXPECT_EQ(ButtonTexts(dialog), QStringList{QString::fromUtf8("了解")});
 
     QStringList shown;
-    onNextModal([&](QWidget* modal) {
-        shown = labelTexts(*modal);
-        QTest::mouseClick(quillora::test::findButton(modal, QString::fromUtf8("了解")), Qt::LeftButton);
+    WhenModal<QWidget>([&](QWidget& modal) {
+        shown = LabelTexts(modal);
+        QTest::mouseClick(quillora::test::FindButton(modal, QString::fromUtf8("了解")), Qt::LeftButton);
     });
     dialog.Warn(QStringLiteral("HP0012_12345_0.pdf"));
     EXPECT_EQ(shown, (QStringList{QStringLiteral("HP0012_12345_0.pdf"),
@@ -67,11 +67,11 @@ TEST(WarningWindows, NotOverwriteShowsTheChartAndClosesWithItsButton)
 TEST(WarningWindows, NotMakeFolderShowsThePathAndTheThreeCauses)
 {
     TNotMakeFolder dialog;
-    expectWarningFrame(dialog, 526, 127);
-    clickButtonOfNextModal(QString::fromUtf8("了解"));
+    ExpectWarningFrame(dialog, 526, 127);
+    PressWhenModal(QString::fromUtf8("了解"));
     dialog.Warn(QStringLiteral("/charts/00/01/23/45"));
     EXPECT_EQ(
-        labelTexts(dialog),
+        LabelTexts(dialog),
         (QStringList{QStringLiteral("/charts/00/01/23/45"),
                      QString::fromUtf8("ファイルまたはフォルダーを作成できません。　"),
                      QString::fromUtf8("Diskの容量不足または書き込み不可のデバイスの可能性があります。"),
@@ -82,11 +82,11 @@ TEST(WarningWindows, NotMakeFolderShowsThePathAndTheThreeCauses)
 TEST(WarningWindows, DeleteWarningNamesTheFolderInBoldRed)
 {
     TDeleteWarningForm dialog;
-    expectWarningFrame(dialog, 339, 116);
-    EXPECT_EQ(labelTexts(dialog),
+    ExpectWarningFrame(dialog, 339, 116);
+    EXPECT_EQ(LabelTexts(dialog),
               (QStringList{QString::fromUtf8("以下のフォルダーにあるファイルは、全て削除されます。"),
                            QString::fromUtf8("削除してよいですか？")}));
-    EXPECT_EQ(buttonTexts(dialog), (QStringList{QStringLiteral("Ok"), QStringLiteral("Cancel")}));
+    EXPECT_EQ(ButtonTexts(dialog), (QStringList{QStringLiteral("Ok"), QStringLiteral("Cancel")}));
 
     const QLabel* headline = dialog.findChildren<QLabel*>().front();
     EXPECT_TRUE(headline->font().bold());
@@ -122,15 +122,16 @@ TEST_P(DeleteWarningAnswers, OnlyOkConfirms)
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, DeleteWarningAnswers,
-    ::testing::Values(ConfirmCase{"Ok", [] { clickButtonOfNextModal(QStringLiteral("Ok")); }, true},
-                      ConfirmCase{"Cancel", [] { clickButtonOfNextModal(QStringLiteral("Cancel")); }, false},
-                      ConfirmCase{"Closed", [] { closeNextModal(); }, false},
-                      ConfirmCase{"Escape",
-                                  [] { onNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Escape); }); },
-                                  false},
-                      ConfirmCase{"Return",
-                                  [] { onNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Return); }); },
-                                  false}),
+    ::testing::Values(
+        ConfirmCase{"Ok", [] { PressWhenModal(QStringLiteral("Ok")); }, true},
+        ConfirmCase{"Cancel", [] { PressWhenModal(QStringLiteral("Cancel")); }, false},
+        ConfirmCase{"Closed", [] { CloseWhenModal(); }, false},
+        ConfirmCase{"Escape",
+                    [] { WhenModal<QWidget>([](QWidget& m) { QTest::keyClick(&m, Qt::Key_Escape); }); },
+                    false},
+        ConfirmCase{"Return",
+                    [] { WhenModal<QWidget>([](QWidget& m) { QTest::keyClick(&m, Qt::Key_Return); }); },
+                    false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct NotDeleteCase {
@@ -147,20 +148,20 @@ class NotDeleteAnswers : public ::testing::TestWithParam<NotDeleteCase> { };
 TEST_P(NotDeleteAnswers, ChoiceFollowsTheButton)
 {
     TNotDelete dialog;
-    expectWarningFrame(dialog, 228, 113);
+    ExpectWarningFrame(dialog, 228, 113);
     GetParam().answer();
     EXPECT_EQ(dialog.Ask(QStringLiteral("/scan/page1.jpg")), GetParam().choice);
-    EXPECT_EQ(labelTexts(dialog),
+    EXPECT_EQ(LabelTexts(dialog),
               (QStringList{QStringLiteral("page1.jpg"), QString::fromUtf8("ファイルの削除ができません。")}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, NotDeleteAnswers,
-    ::testing::Values(NotDeleteCase{"Next", [] { clickButtonOfNextModal(QString::fromUtf8("次の削除へ")); },
+    ::testing::Values(NotDeleteCase{"Next", [] { PressWhenModal(QString::fromUtf8("次の削除へ")); },
                                     TNotDelete::Choice::NextFile},
-                      NotDeleteCase{"Stop", [] { clickButtonOfNextModal(QString::fromUtf8("削除終了")); },
+                      NotDeleteCase{"Stop", [] { PressWhenModal(QString::fromUtf8("削除終了")); },
                                     TNotDelete::Choice::StopClearing},
-                      NotDeleteCase{"Closed", [] { closeNextModal(); }, TNotDelete::Choice::NextFile}),
+                      NotDeleteCase{"Closed", [] { CloseWhenModal(); }, TNotDelete::Choice::NextFile}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WarningWindows, TakeTheOwnersFont)
@@ -178,9 +179,9 @@ TEST(WarningWindows, CanBeShownAgainAfterClosing)
 {
     QWidget owner;
     TNotDelete dialog(&owner);
-    clickButtonOfNextModal(QString::fromUtf8("削除終了"));
+    PressWhenModal(QString::fromUtf8("削除終了"));
     EXPECT_EQ(dialog.Ask(QStringLiteral("a.jpg")), TNotDelete::Choice::StopClearing);
-    clickButtonOfNextModal(QString::fromUtf8("次の削除へ"));
+    PressWhenModal(QString::fromUtf8("次の削除へ"));
     EXPECT_EQ(dialog.Ask(QStringLiteral("b.jpg")), TNotDelete::Choice::NextFile);
     EXPECT_EQ(dialog.Label1->text(), QStringLiteral("b.jpg"));
 }

@@ -3,6 +3,7 @@
 #include "app/work/OrderedJobs.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace quillora::work {
 
@@ -43,11 +44,19 @@ void JobQueue::Submit(Cost cost, Work work)
 {
     {
         const std::lock_guard lock(mutex_);
+        // Threads are started as jobs arrive, up to the worker count. When the system refuses
+        // another thread, the ones there are do the work.
+        const auto wanted = std::min(static_cast<std::size_t>(limits_.workers), states_.size() + 1);
+        if (threads_.size() < wanted) {
+            try {
+                threads_.emplace_back([this] { WorkerLoop(); });
+            } catch (const std::system_error&) {
+                if (threads_.empty())
+                    throw;
+            }
+        }
         queued_.push_back({firstId_ + states_.size(), std::move(cost), std::move(work)});
         states_.push_back(State::Queued);
-        // Threads are started as jobs arrive, up to the worker count.
-        if (threads_.size() < static_cast<std::size_t>(limits_.workers) && threads_.size() < states_.size())
-            threads_.emplace_back([this] { WorkerLoop(); });
     }
     workersWake_.notify_one();
 }
@@ -168,7 +177,12 @@ void JobQueue::RunFront(std::unique_lock<std::mutex>& lock)
     ++running_;
     runningBytes_ += bytes;
     lock.unlock();
-    job.work();
+    try {
+        job.work();
+    } catch (...) {
+        // Work does not throw (OrderedJobs turns exceptions into outcomes); should one escape
+        // anyway, the job still counts as finished rather than ending the program.
+    }
     job = {}; // what the job captured is released before its budget is
     lock.lock();
     --running_;

@@ -2,7 +2,8 @@
 // Jobs that produce a T on worker threads, handed back in the order they were submitted (see
 // JobQueue.h for how many run at once). Every exception a job throws becomes its outcome, so
 // nothing escapes a worker thread and the caller decides how to report it. Clearing or
-// destroying drops the jobs that have not started and waits only for the running ones.
+// destroying drops the jobs that have not started and waits only for the running ones. One
+// thread (the caller's) submits and takes; only the jobs run elsewhere.
 #include "app/work/JobQueue.h"
 
 #include <cassert>
@@ -39,14 +40,19 @@ public:
     // `cost` estimates the bytes the job will hold; it runs on a worker before the job.
     void Submit(Cost cost, Job job)
     {
-        auto& slot = outcomes_.emplace_back(std::make_unique<JobOutcome<T>>());
-        queue_.Submit(std::move(cost), [outcome = slot.get(), job = std::move(job)] {
-            try {
-                outcome->value.emplace(job());
-            } catch (...) {
-                outcome->error = std::current_exception();
-            }
-        });
+        JobOutcome<T>* outcome = outcomes_.emplace_back(std::make_unique<JobOutcome<T>>()).get();
+        try {
+            queue_.Submit(std::move(cost), [outcome, job = std::move(job)] {
+                try {
+                    outcome->value.emplace(job());
+                } catch (...) {
+                    outcome->error = std::current_exception();
+                }
+            });
+        } catch (...) {
+            outcomes_.pop_back();
+            throw;
+        }
     }
 
     bool Empty() const { return outcomes_.empty(); }

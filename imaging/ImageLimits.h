@@ -13,6 +13,10 @@ namespace quillora::imaging {
 inline constexpr std::int64_t kMaxImageSide = 20000;
 inline constexpr std::int64_t kMaxDecodedBytes = 384LL << 20;       // the pixels of one image
 inline constexpr std::int64_t kMaxDecoderBufferBytes = 192LL << 20; // a decoder's own buffers
+// The decoded pixels (declared, at four bytes a pixel) that the workers of one task may hold at
+// once: room for a few A4 scans side by side, while an image near kMaxDecodedBytes is decoded
+// alone, so that running decodes side by side never lifts a save over the bound above.
+inline constexpr std::int64_t kWorkerDecodeBudget = 128LL << 20;
 // Files larger than this are not read at all (no page image comes near it).
 inline constexpr std::int64_t kMaxFileBytes = 256LL << 20;
 

@@ -1,14 +1,28 @@
 #include "app/compose/PdfChartComposer.h"
 
+#include "imaging/ImageHeader.h"
+#include "imaging/ImageLimits.h"
+#include "imaging/NativeNames.h"
 #include "pdf/PdfExceptions.h"
 #include "platform/Cp932.h"
 
 namespace quillora {
 
+PdfChartComposer::PdfChartComposer(std::shared_ptr<const TPdfClock> clock)
+    : composer_(std::move(clock)),
+      images_({work::CoreCount(), work::CoreCount() + kLookahead, imaging::kWorkerDecodeBudget})
+{
+}
+
+void PdfChartComposer::DropExpectedPages()
+{
+    images_.Clear(); // waits for image work still running
+    expected_.clear();
+}
+
 void PdfChartComposer::Begin(const ChartPageSetup& setup, const LocalDateTime& creationDate)
 {
-    expected_.clear();
-    pending_.clear();
+    DropExpectedPages();
     composer_.PReport1.DiscardDocument(); // document properties change only while idle
     composer_.PReport1.SetCreationDate({creationDate.year, creationDate.month, creationDate.day,
                                         creationDate.hour, creationDate.minute, creationDate.second});
@@ -22,33 +36,28 @@ void PdfChartComposer::Begin(const ChartPageSetup& setup, const LocalDateTime& c
 
 void PdfChartComposer::Expect(const std::vector<std::string>& imageFiles)
 {
-    expected_.insert(expected_.end(), imageFiles.begin(), imageFiles.end());
-    StartExpectedPages();
-}
-
-void PdfChartComposer::StartExpectedPages()
-{
-    while (pending_.size() < kLookahead && !expected_.empty()) {
-        std::string file = std::move(expected_.front());
-        expected_.pop_front();
-        auto image = std::async(std::launch::async, PreparePageImage, file, imageSettings_);
-        pending_.push_back({std::move(file), std::move(image)});
+    for (const std::string& file : imageFiles) {
+        // A crop decodes no more than the image area, yet the whole image is declared: a JPEG
+        // is cut short only at the bottom, and other formats are decoded whole anyway.
+        auto cost = [file] { return imaging::DecodedBytesEstimate(imaging::nativeToQString(file)); };
+        images_.Submit(std::move(cost),
+                       [file, settings = imageSettings_] { return PreparePageImage(file, settings); });
+        expected_.push_back(file);
     }
 }
 
 // The prepared image when the page was expected next; otherwise the expectation no longer
-// holds and the image work is done here.
+// holds and the image work is done here. A failed preparation throws what the work threw.
 PageImage PdfChartComposer::TakePageImage(const std::string& file)
 {
-    if (!pending_.empty() && pending_.front().file == file) {
-        auto future = std::move(pending_.front().image);
-        pending_.pop_front();
-        PageImage image = future.get();
-        StartExpectedPages();
-        return image;
+    if (!expected_.empty() && expected_.front() == file) {
+        expected_.pop_front();
+        work::JobOutcome<PageImage> outcome = images_.TakeNext();
+        if (!outcome.ok())
+            std::rethrow_exception(outcome.error);
+        return std::move(*outcome.value);
     }
-    pending_.clear();
-    expected_.clear();
+    DropExpectedPages();
     return PreparePageImage(file, imageSettings_);
 }
 
@@ -78,15 +87,13 @@ void PdfChartComposer::AddOutline(const std::string& title)
 
 std::string PdfChartComposer::Finish()
 {
-    expected_.clear();
-    pending_.clear();
+    DropExpectedPages();
     return composer_.EndPdfToBytes();
 }
 
 void PdfChartComposer::Discard() noexcept
 {
-    expected_.clear();
-    pending_.clear(); // waits for image work still running
+    DropExpectedPages();
     composer_.PageDest = nullptr;
     composer_.PReport1.DiscardDocument();
 }

@@ -1,24 +1,23 @@
 #pragma once
 // The chart composer the save flow drives: TPdfCreate behind the ChartComposer interface. Texts
-// arrive as UTF-8 and reach the PDF as code page 932. The image work of expected pages runs up
-// to kLookahead pages ahead on worker threads; pages are printed in order on the caller's
-// thread, so at most kLookahead page images are decoded at once.
+// arrive as UTF-8 and reach the PDF as code page 932. The image work of expected pages runs
+// ahead on worker threads, at most one page per core and no more decoded pixels at once than
+// kWorkerDecodeBudget (a large page is decoded alone), at most kLookahead pages ahead; pages are
+// printed in order on the caller's thread. Discarding drops the pages not yet started.
 #include "app/compose/ChartComposer.h"
 #include "app/compose/TPdfCreate.h"
+#include "app/work/OrderedJobs.h"
 
 #include <deque>
-#include <future>
 
 namespace quillora {
 
 class PdfChartComposer final : public ChartComposer {
 public:
-    explicit PdfChartComposer(std::shared_ptr<const TPdfClock> clock = DefaultPdfClock())
-        : composer_(std::move(clock))
-    {
-    }
+    explicit PdfChartComposer(std::shared_ptr<const TPdfClock> clock = DefaultPdfClock());
 
-    static constexpr std::size_t kLookahead = 2;
+    // Pages prepared ahead of the one being printed, beyond one per worker.
+    static constexpr int kLookahead = 2;
 
     ~PdfChartComposer() override { Discard(); }
 
@@ -33,17 +32,13 @@ public:
     TPdfCreate& Composer() { return composer_; }
 
 private:
-    struct PendingPage {
-        std::string file;
-        std::future<PageImage> image;
-    };
-    void StartExpectedPages();
     PageImage TakePageImage(const std::string& file);
+    void DropExpectedPages();
 
     TPdfCreate composer_;
     PageImageSettings imageSettings_;
-    std::deque<std::string> expected_;
-    std::deque<PendingPage> pending_;
+    std::deque<std::string> expected_;    // the files of the jobs below, in order
+    work::OrderedJobs<PageImage> images_; // last: its workers stop before the members above go
 };
 
 } // namespace quillora

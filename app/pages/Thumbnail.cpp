@@ -14,6 +14,15 @@ QString UnreadableFileMessage(const QString& file)
         .arg(QDir::toNativeSeparators(file));
 }
 
+Thumbnail FailedThumbnail(const QString& file, const QString& detail)
+{
+    Thumbnail result;
+    result.outcome = Thumbnail::Outcome::Failed;
+    result.error = QStringLiteral("ファイル「%1」の縮小画像を作ることができません。\n%2")
+                       .arg(QDir::toNativeSeparators(file), detail);
+    return result;
+}
+
 Thumbnail MakeThumbnailPicture(const QString& file, int side, bool stretch)
 {
     Thumbnail result;

@@ -1,59 +1,82 @@
 #include "app/pages/ThumbnailPipeline.h"
 
+#include "imaging/ImageHeader.h"
+#include "imaging/ImageLimits.h"
+
+#include <QCoreApplication>
 #include <QEventLoop>
-#include <QFutureWatcher>
-#include <QThread>
-#include <QtConcurrent/QtConcurrentRun>
-#include <algorithm>
 
 namespace quillora::pages {
+namespace {
+
+// Window events run at least this often while ready pictures are handed out, so that adding
+// many of them never holds the window still for long.
+constexpr qint64 kEventIntervalMs = 10;
+
+work::JobLimits ThumbnailLimits()
+{
+    const int workers = work::CoreCount();
+    // A few pictures ahead keep the workers busy without holding many decoded pages.
+    return {workers, 2 * workers + 2, imaging::kWorkerDecodeBudget};
+}
+
+} // namespace
 
 ThumbnailPipeline::ThumbnailPipeline(QStringList files, int side, bool stretch)
-    : ThumbnailPipeline(std::move(files), [side, stretch](const QString& file) {
-          return MakeThumbnailPicture(file, side, stretch);
+    : ThumbnailPipeline(
+          std::move(files),
+          [side, stretch](const QString& file) { return MakeThumbnailPicture(file, side, stretch); },
+          [](const QString& file) { return imaging::DecodedBytesEstimate(file); })
+{
+}
+
+ThumbnailPipeline::ThumbnailPipeline(QStringList files, Maker maker, Cost cost)
+    : files_(std::move(files)), jobs_(ThumbnailLimits(), [this] {
+          QMetaObject::invokeMethod(
+              &waker_,
+              [this] {
+                  if (waiting_)
+                      waiting_->quit();
+              },
+              Qt::QueuedConnection);
       })
 {
+    for (const QString& file : std::as_const(files_)) {
+        auto fileCost = [cost, file] { return cost ? cost(file) : std::int64_t{0}; };
+        jobs_.Submit(std::move(fileCost), [maker, file] { return maker(file); });
+    }
+    sinceEvents_.start();
 }
 
-ThumbnailPipeline::ThumbnailPipeline(QStringList files, Maker maker)
-    : files_(std::move(files)), maker_(std::move(maker)),
-      // A few pictures ahead keep the workers busy without holding many decoded pages.
-      lookahead_(std::max(2, QThread::idealThreadCount() * 2))
-{
-    topUp();
-}
+ThumbnailPipeline::~ThumbnailPipeline() { jobs_.Clear(); }
 
-ThumbnailPipeline::~ThumbnailPipeline()
+void ThumbnailPipeline::waitForNext()
 {
-    for (auto& future : running_)
-        future.waitForFinished();
-}
-
-void ThumbnailPipeline::topUp()
-{
-    while (started_ < files_.size() && static_cast<int>(running_.size()) < lookahead_) {
-        running_.push_back(QtConcurrent::run(maker_, files_.at(started_)));
-        ++started_;
+    if (sinceEvents_.elapsed() >= kEventIntervalMs) {
+        QCoreApplication::processEvents();
+        sinceEvents_.restart();
+    }
+    while (!jobs_.NextFinished()) {
+        QEventLoop loop;
+        waiting_ = &loop;
+        // A picture finished after the check above posts its wake-up into this loop.
+        if (!jobs_.NextFinished())
+            loop.exec();
+        waiting_ = nullptr;
+        sinceEvents_.restart();
     }
 }
 
 Thumbnail ThumbnailPipeline::next()
 {
-    if (running_.empty())
+    if (atEnd())
         return {};
-    QFuture<Thumbnail> future = running_.front();
-    if (!future.isFinished()) {
-        QEventLoop loop;
-        QFutureWatcher<Thumbnail> watcher;
-        QObject::connect(&watcher, &QFutureWatcher<Thumbnail>::finished, &loop, &QEventLoop::quit);
-        watcher.setFuture(future);
-        if (!future.isFinished())
-            loop.exec();
-    }
-    running_.pop_front();
-    ++delivered_;
-    topUp();
-    return future.result();
+    waitForNext();
+    const QString& file = files_.at(delivered_++);
+    work::JobOutcome<Thumbnail> outcome = jobs_.TakeNext();
+    if (outcome.ok())
+        return std::move(*outcome.value);
+    return FailedThumbnail(file, QString::fromStdString(outcome.ErrorText()));
 }
 
 } // namespace quillora::pages

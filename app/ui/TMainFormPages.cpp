@@ -86,7 +86,7 @@ bool TMainForm::AppendPages(const QStringList& files)
     bool complete = true;
     for (const QString& file : files) {
         const Thumbnail thumb = pipeline.next();
-        if (thumb.outcome == Thumbnail::Outcome::Unreadable) {
+        if (thumb.failed()) {
             prompts_->showError(this, thumb.error);
             complete = false;
             break;
@@ -126,7 +126,7 @@ void TMainForm::RedrawPages()
         APageList& page = PageList.at(k);
         page.ImageIndex =
             thumb.outcome == Thumbnail::Outcome::Made ? ThumbNailList.append(thumb.picture) : -1;
-        if (thumb.outcome == Thumbnail::Outcome::Unreadable)
+        if (thumb.failed())
             unreadable << thumb.error;
         AddPageItem(page);
     }

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -79,6 +80,8 @@ struct Figures {
     qint64 firstMs = -1;
     qint64 totalMs = 0;
     qint64 longestPauseMs = 0;
+    qint64 longestPauseEndMs = 0; // when it ended, since the intake started
+    int rowsBeforePause = 0;      // thumbnails shown when it ended
     int pages = 0;
 };
 
@@ -90,14 +93,25 @@ Figures runIntake(const QString& folder, int imSize)
     form.Settings().ScannerDir = folder.toStdString();
     form.Settings().ImSize = imSize;
     form.ResetThumbnails();
+    // The window has painted once before the clerk starts an intake; its first paint (fonts,
+    // styles) is not part of the intake.
+    QEventLoop settle;
+    QTimer::singleShot(300, &settle, &QEventLoop::quit);
+    settle.exec();
 
     Figures figures;
     QElapsedTimer clock;
     QElapsedTimer sinceTick;
     QTimer ticker;
     ticker.setInterval(5);
-    QObject::connect(&ticker, &QTimer::timeout,
-                     [&] { figures.longestPauseMs = std::max(figures.longestPauseMs, sinceTick.restart()); });
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const qint64 pause = sinceTick.restart();
+        if (pause > figures.longestPauseMs) {
+            figures.longestPauseMs = pause;
+            figures.longestPauseEndMs = clock.elapsed();
+            figures.rowsBeforePause = form.ListView1->count();
+        }
+    });
     QObject::connect(form.ListView1->model(), &QAbstractItemModel::rowsInserted, [&] {
         if (figures.firstMs < 0)
             figures.firstMs = clock.elapsed();
@@ -107,6 +121,12 @@ Figures runIntake(const QString& folder, int imSize)
     ticker.start();
     form.ScannerOpen->trigger();
     figures.totalMs = clock.elapsed();
+    // The time after the last tick counts as a pause too.
+    if (sinceTick.elapsed() > figures.longestPauseMs) {
+        figures.longestPauseMs = sinceTick.elapsed();
+        figures.longestPauseEndMs = figures.totalMs;
+        figures.rowsBeforePause = form.ListView1->count();
+    }
     ticker.stop();
     figures.pages = form.PageList.size();
     form.close();
@@ -132,10 +152,12 @@ int main(int argc, char** argv)
                 prepare.elapsed());
     for (int imSize : {0, 4}) {
         const Figures f = runIntake(scans.path(), imSize);
-        std::printf("ImSize %d: %d pages, first thumbnail after %lld ms, all after %lld ms "
-                    "(%.1f ms/page), longest event-loop pause %lld ms\n",
-                    imSize, f.pages, f.firstMs, f.totalMs,
-                    f.pages ? static_cast<double>(f.totalMs) / f.pages : 0.0, f.longestPauseMs);
+        std::printf(
+            "ImSize %d: %d pages, first thumbnail after %lld ms, all after %lld ms "
+            "(%.1f ms/page), longest event-loop pause %lld ms (ended at %lld ms, %d thumbnails shown)\n",
+            imSize, f.pages, f.firstMs, f.totalMs, f.pages ? static_cast<double>(f.totalMs) / f.pages : 0.0,
+            f.longestPauseMs, f.longestPauseEndMs, f.rowsBeforePause);
     }
+    std::printf("targets on two idle cores: all thumbnails within 700 ms, no pause over 30 ms\n");
     return 0;
 }

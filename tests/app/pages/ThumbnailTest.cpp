@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 using quillora::pages::MakeThumbnailPicture;
@@ -122,6 +123,25 @@ TEST(ThumbnailPipeline, DeliversInFileOrderWhateverOrderTheWorkersFinish)
         EXPECT_EQ(pipeline.next().error, QString::number(i));
     }
     EXPECT_TRUE(pipeline.atEnd());
+}
+
+} // namespace
+
+namespace {
+
+TEST(ThumbnailPipeline, AMakerThatThrowsGivesAFailedThumbnailNamingTheFile)
+{
+    quillora::pages::ThumbnailPipeline pipeline({QStringLiteral("a.jpg"), QStringLiteral("b.jpg")},
+                                                [](const QString& file) -> Thumbnail {
+                                                    if (file == QStringLiteral("a.jpg"))
+                                                        throw std::bad_alloc();
+                                                    return {};
+                                                });
+    const Thumbnail failed = pipeline.next();
+    EXPECT_EQ(failed.outcome, Thumbnail::Outcome::Failed);
+    EXPECT_TRUE(failed.failed());
+    EXPECT_TRUE(failed.error.contains(QStringLiteral("a.jpg")));
+    EXPECT_EQ(pipeline.next().outcome, Thumbnail::Outcome::Undecodable);
 }
 
 } // namespace

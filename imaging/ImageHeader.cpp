@@ -1,0 +1,64 @@
+#include "imaging/ImageHeader.h"
+
+#include "imaging/FileBytes.h"
+#include "imaging/ImageFormat.h"
+#include "imaging/TiffStream.h"
+
+#include <QImageReader>
+
+namespace quillora::imaging {
+namespace {
+
+// JPEG, PNG and BMP headers lie at the start of the file; Qt's readers stop after them.
+std::optional<QSize> ReadSizeWithQt(const QString& fileName, const char* format)
+{
+    QImageReader reader(fileName, format);
+    reader.setAutoDetectImageFormat(false);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty())
+        return std::nullopt;
+    return size;
+}
+
+// A TIFF's directory may follow the pixel data, so the whole file is read.
+std::optional<QSize> ReadTiffSize(const QString& fileName)
+{
+    const std::vector<std::uint8_t> bytes = readFileBytes(fileName, "TIFF");
+    tifflib::MemoryFile file;
+    file.input = bytes.data();
+    file.inputSize = bytes.size();
+    const tifflib::TiffHandle tiff = tifflib::openMemory(file, "r");
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    if (!tiff || TIFFGetField(tiff.get(), TIFFTAG_IMAGEWIDTH, &width) != 1 ||
+        TIFFGetField(tiff.get(), TIFFTAG_IMAGELENGTH, &height) != 1 || width == 0 || height == 0 ||
+        width > static_cast<std::uint32_t>(INT32_MAX) || height > static_cast<std::uint32_t>(INT32_MAX))
+        return std::nullopt;
+    return QSize(static_cast<int>(width), static_cast<int>(height));
+}
+
+} // namespace
+
+std::optional<QSize> ReadImageSize(const QString& fileName)
+{
+    try {
+        switch (formatForReading(fileName)) {
+        case ImageFormat::Jpeg: return ReadSizeWithQt(fileName, "jpeg");
+        case ImageFormat::Png: return ReadSizeWithQt(fileName, "png");
+        case ImageFormat::Bmp: return ReadSizeWithQt(fileName, "bmp");
+        case ImageFormat::Tiff: return ReadTiffSize(fileName);
+        case ImageFormat::Unknown: break;
+        }
+    } catch (...) {
+        // An unreadable file has no size to plan with; its decode reports the problem.
+    }
+    return std::nullopt;
+}
+
+std::int64_t DecodedBytesEstimate(const QString& fileName)
+{
+    const std::optional<QSize> size = ReadImageSize(fileName);
+    return size ? std::int64_t{size->width()} * size->height() * 4 : 0;
+}
+
+} // namespace quillora::imaging

@@ -7,9 +7,10 @@
 
 namespace quillora::platform {
 
-// Writes `content` to a temporary file beside `target`, flushes it to disk and renames it over
-// `target`. On failure the temporary file is removed, `target` is unchanged and the error is
-// returned; never throws for file-system errors. The folder of `target` must exist.
-std::error_code replaceFileAtomically(const std::filesystem::path& target, std::string_view content);
+// Writes `content` to a temporary file beside `target` (readable by the owner only on POSIX),
+// flushes it to disk and renames it over `target`. On failure the temporary file is removed,
+// `target` is unchanged and the error is returned; never throws for file-system errors. The
+// folder of `target` must exist.
+std::error_code ReplaceFileAtomically(const std::filesystem::path& target, std::string_view content);
 
 } // namespace quillora::platform

@@ -22,6 +22,8 @@ std::filesystem::path configHome()
         return appData;
     return homeDir() / "AppData" / "Roaming";
 }
+
+std::string SystemRootFolder() { return "C:\\"; }
 #else
 std::filesystem::path homeDir()
 {
@@ -39,6 +41,8 @@ std::filesystem::path configHome()
         return config;
     return homeDir() / ".config";
 }
+
+std::string SystemRootFolder() { return "/"; }
 #endif
 
 std::filesystem::path stateHome()

@@ -2,6 +2,7 @@
 // The current user's folders, read from the environment on every call so that tests (and the
 // user) can redirect them.
 #include <filesystem>
+#include <string>
 
 namespace quillora::platform {
 
@@ -15,5 +16,8 @@ std::filesystem::path configHome();
 
 // $XDG_STATE_HOME when it is set to an absolute path, otherwise homeDir()/.local/state.
 std::filesystem::path stateHome();
+
+// The root folder of the system drive as UTF-8 text: "/", on Windows "C:\".
+std::string SystemRootFolder();
 
 } // namespace quillora::platform

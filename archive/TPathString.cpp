@@ -1,18 +1,15 @@
 #include "archive/TPathString.h"
 
+#include "platform/UserDirs.h"
+
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string_view>
 
 namespace {
 
-#ifdef _WIN32
-constexpr char kNativeSeparator = '\\';
-constexpr const char* kDefaultBaseFolder = "C:\\";
-#else
-constexpr char kNativeSeparator = '/';
-constexpr const char* kDefaultBaseFolder = "/";
-#endif
+constexpr char kNativeSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
 
 constexpr std::uint32_t kNumberModulus = 100000000;
 
@@ -29,7 +26,8 @@ std::string withNativeSeparators(std::string text)
 } // namespace
 
 TPathString::TPathString()
-    : BaseFolder(kDefaultBaseFolder), L1Front("A"), L2Front("B"), L3Front("C"), L4Front("D")
+    : BaseFolder(quillora::platform::SystemRootFolder()), L1Front("A"), L2Front("B"), L3Front("C"),
+      L4Front("D")
 {
 }
 

@@ -49,7 +49,7 @@ void ChartLog::clear()
 
 LogFileOutcome ChartLog::appendTo(const std::filesystem::path& path)
 {
-    const LogFileOutcome outcome = appendLinesToFile(path, lines_);
+    const LogFileOutcome outcome = AppendLinesToFile(path, lines_);
     if (outcome.status == LogFileStatus::Appended)
         modified_ = false;
     return outcome;

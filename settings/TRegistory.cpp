@@ -1,6 +1,7 @@
 #include "settings/TRegistory.h"
 
 #include "platform/Cp932.h"
+#include "platform/LocalTime.h"
 #include "platform/RegistryKey.h"
 #include "platform/UserDirs.h"
 #include "settings/SettingsSchema.h"
@@ -164,13 +165,7 @@ void applyDefault(TRegistory& record, Value TRegistory::*member,
 // Local date and time as "20261210-093000", for the name of a file moved aside.
 std::string timeStamp()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = quillora::platform::LocalTimeNow();
     char text[32];
     std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
     return text;

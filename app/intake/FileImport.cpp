@@ -1,6 +1,7 @@
 #include "app/intake/FileImport.h"
 
 #include "app/intake/FolderListing.h"
+#include "platform/NativePath.h"
 
 #include <filesystem>
 #include <fstream>
@@ -12,7 +13,7 @@ namespace {
 
 std::optional<std::string> ReadWhole(const std::string& file)
 {
-    std::ifstream in(ToPath(file), std::ios::binary);
+    std::ifstream in(platform::PathFromUtf8(file), std::ios::binary);
     if (!in)
         return std::nullopt;
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -58,7 +59,7 @@ ImportOutcome ImportFiles(const std::vector<std::string>& files, const std::stri
             return outcome;
         }
         const std::string target = JoinPath(scannerDir, FileNamePart(file));
-        if (!WriteReplacing(ToPath(target), *bytes)) {
+        if (!WriteReplacing(platform::PathFromUtf8(target), *bytes)) {
             outcome.failure = "スキャナフォルダーに「" + target +
                               "」を書き込めません。\n"
                               "フォルダーがあるか、書き込みの権限と空き容量があるかを確かめてください。";

@@ -4,12 +4,13 @@
 
 namespace quillora::platform {
 
-std::error_code ReplaceFileAtomically(const std::filesystem::path& target, std::string_view content)
+std::error_code ReplaceFileAtomically(const std::filesystem::path& target, std::string_view content,
+                                      NewFileOptions options)
 {
     std::filesystem::path prefix = target.filename();
     prefix += ".";
     std::error_code error;
-    TemporaryFile temporary = TemporaryFile::Create(target.parent_path(), prefix, error, {.ownerOnly = true});
+    TemporaryFile temporary = TemporaryFile::Create(target.parent_path(), prefix, error, options);
     if (error)
         return error;
     if ((error = temporary.WriteFlushAndClose(content)))

@@ -1,6 +1,7 @@
 #include "app/intake/FileImport.h"
 
 #include "app/intake/FolderListing.h"
+#include "platform/AtomicFile.h"
 #include "platform/NativePath.h"
 
 #include <filesystem>
@@ -23,26 +24,10 @@ std::optional<std::string> ReadWhole(const std::string& file)
 }
 
 // Writes beside the target first and renames it over the target, so that a failed copy
-// leaves an existing file of that name as it was.
+// leaves an existing file of that name as it was. The copy gets the usual permissions.
 bool WriteReplacing(const std::filesystem::path& target, const std::string& bytes)
 {
-    std::filesystem::path temporary = target;
-    temporary += ".importing";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out || !out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !out.flush()) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return !platform::ReplaceFileAtomically(target, bytes, platform::NewFileOptions{});
 }
 
 } // namespace

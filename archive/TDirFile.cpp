@@ -10,7 +10,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // Joined as text, so a file name that looks absolute still stays below the folder.
-fs::path fileInFolder(const std::string& folder, const std::string& fileName)
+fs::path FileInFolder(const std::string& folder, const std::string& fileName)
 {
     return quillora::platform::PathFromUtf8(folder + static_cast<char>(fs::path::preferred_separator) +
                                             fileName);
@@ -41,7 +41,7 @@ bool TDirFile::MakeFolder() const
 // name, so it counts as a remaining entry.
 bool TDirFile::DeleteIfExists(const std::string& fileName) const
 {
-    const fs::path file = fileInFolder(FolderPath(), fileName);
+    const fs::path file = FileInFolder(FolderPath(), fileName);
     std::error_code ec;
     const fs::file_status status = fs::symlink_status(file, ec);
     if (!fs::exists(status))
@@ -54,6 +54,6 @@ bool TDirFile::DeleteIfExists(const std::string& fileName) const
 bool TDirFile::ContainsFile(const std::string& fileName) const
 {
     std::error_code ec;
-    const fs::file_status status = fs::symlink_status(fileInFolder(FolderPath(), fileName), ec);
+    const fs::file_status status = fs::symlink_status(FileInFolder(FolderPath(), fileName), ec);
     return fs::exists(status) && !fs::is_directory(status);
 }

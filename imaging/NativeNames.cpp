@@ -12,13 +12,13 @@ std::u16string_view Utf16Of(const QString& text)
 
 } // namespace
 
-QString nativeToQString(const std::string& bytes)
+QString NativeToQString(const std::string& bytes)
 {
     return QString::fromStdU16String(platform::Utf16FromNativeBytes(bytes));
 }
 
-std::string qstringToNative(const QString& text) { return platform::NativeBytesFromUtf16(Utf16Of(text)); }
+std::string QStringToNative(const QString& text) { return platform::NativeBytesFromUtf16(Utf16Of(text)); }
 
-std::filesystem::path nativePath(const QString& text) { return platform::PathFromUtf16(Utf16Of(text)); }
+std::filesystem::path NativePath(const QString& text) { return platform::PathFromUtf16(Utf16Of(text)); }
 
 } // namespace quillora::imaging

@@ -9,8 +9,8 @@
 
 namespace quillora::imaging {
 
-QString nativeToQString(const std::string& bytes);
-std::string qstringToNative(const QString& text);
-std::filesystem::path nativePath(const QString& text);
+QString NativeToQString(const std::string& bytes);
+std::string QStringToNative(const QString& text);
+std::filesystem::path NativePath(const QString& text);
 
 } // namespace quillora::imaging

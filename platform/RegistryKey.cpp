@@ -76,7 +76,7 @@ std::filesystem::path RegistryKey::BackingFile(std::string_view keyPath)
         levels.erase(levels.begin());
     if (levels.empty() || !std::all_of(levels.begin(), levels.end(), usableAsFileName))
         return {};
-    std::filesystem::path file = configHome();
+    std::filesystem::path file = ConfigHome();
     for (const auto& level : levels)
         file /= level;
     file += ".reg";

@@ -106,7 +106,7 @@ ClearingResult ClearScannerFolder(const std::string& scannerDir, const std::stri
                                   const ClearableFiles& only)
 {
     ClearingResult result;
-    result.message = ClearingRefusal(scannerDir, archiveBase, platform::homeDir());
+    result.message = ClearingRefusal(scannerDir, archiveBase, platform::HomeDir());
     if (!result.message.empty()) {
         result.refused = true;
         return result;

@@ -3,7 +3,7 @@
 #include "platform/DurableFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/TemporaryFile.h"
-#include "support/test_env.h"
+#include "support/TestEnv.h"
 
 #include <filesystem>
 #include <fstream>

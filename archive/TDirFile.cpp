@@ -1,5 +1,7 @@
 #include "archive/TDirFile.h"
 
+#include "platform/NativePath.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -8,14 +10,10 @@ namespace fs = std::filesystem;
 namespace {
 
 // Joined as text, so a file name that looks absolute still stays below the folder.
-fs::path fileInFolder(const std::string& folder, const std::string& fileName)
+fs::path FileInFolder(const std::string& folder, const std::string& fileName)
 {
-    return fs::path(folder + static_cast<char>(fs::path::preferred_separator) + fileName);
-}
-
-fs::path utf8Path(const std::string& utf8)
-{
-    return fs::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+    return quillora::platform::PathFromUtf8(folder + static_cast<char>(fs::path::preferred_separator) +
+                                            fileName);
 }
 
 } // namespace
@@ -23,14 +21,14 @@ fs::path utf8Path(const std::string& utf8)
 bool TDirFile::BaseFolderExists() const
 {
     std::error_code ec;
-    return !BaseFolder.empty() && fs::is_directory(utf8Path(BaseFolder), ec);
+    return !BaseFolder.empty() && fs::is_directory(quillora::platform::PathFromUtf8(BaseFolder), ec);
 }
 
 bool TDirFile::MakeFolder() const
 {
     if (!StaysBelowBase() || !BaseFolderExists())
         return false;
-    const fs::path folder(utf8Path(FolderPath()));
+    const fs::path folder(quillora::platform::PathFromUtf8(FolderPath()));
     std::error_code ec;
     if (fs::is_directory(folder, ec))
         return true;
@@ -43,7 +41,7 @@ bool TDirFile::MakeFolder() const
 // name, so it counts as a remaining entry.
 bool TDirFile::DeleteIfExists(const std::string& fileName) const
 {
-    const fs::path file = fileInFolder(FolderPath(), fileName);
+    const fs::path file = FileInFolder(FolderPath(), fileName);
     std::error_code ec;
     const fs::file_status status = fs::symlink_status(file, ec);
     if (!fs::exists(status))
@@ -56,6 +54,6 @@ bool TDirFile::DeleteIfExists(const std::string& fileName) const
 bool TDirFile::ContainsFile(const std::string& fileName) const
 {
     std::error_code ec;
-    const fs::file_status status = fs::symlink_status(fileInFolder(FolderPath(), fileName), ec);
+    const fs::file_status status = fs::symlink_status(FileInFolder(FolderPath(), fileName), ec);
     return fs::exists(status) && !fs::is_directory(status);
 }

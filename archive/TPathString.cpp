@@ -1,27 +1,24 @@
 #include "archive/TPathString.h"
 
+#include "platform/UserDirs.h"
+
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string_view>
 
 namespace {
 
-#ifdef _WIN32
-constexpr char kNativeSeparator = '\\';
-constexpr const char* kDefaultBaseFolder = "C:\\";
-#else
-constexpr char kNativeSeparator = '/';
-constexpr const char* kDefaultBaseFolder = "/";
-#endif
+constexpr char kNativeSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
 
 constexpr std::uint32_t kNumberModulus = 100000000;
 
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
-std::string withNativeSeparators(std::string text)
+std::string WithNativeSeparators(std::string text)
 {
     for (char& c : text)
-        if (isSeparator(c))
+        if (IsSeparator(c))
             c = kNativeSeparator;
     return text;
 }
@@ -29,7 +26,8 @@ std::string withNativeSeparators(std::string text)
 } // namespace
 
 TPathString::TPathString()
-    : BaseFolder(kDefaultBaseFolder), L1Front("A"), L2Front("B"), L3Front("C"), L4Front("D")
+    : BaseFolder(quillora::platform::SystemRootFolder()), L1Front("A"), L2Front("B"), L3Front("C"),
+      L4Front("D")
 {
 }
 
@@ -49,7 +47,7 @@ std::string TPathString::RelativePath() const
     level(L2Front, 2, L2Back);
     level(L3Front, 4, L3Back);
     level(L4Front, 6, L4Back);
-    return withNativeSeparators(std::move(path));
+    return WithNativeSeparators(std::move(path));
 }
 
 std::string TPathString::FolderPath() const { return CollapseBackslashes(BaseFolder + RelativePath()); }
@@ -79,8 +77,8 @@ std::string TPathString::CollapseBackslashes(const std::string& s)
     std::string out;
     out.reserve(s.size());
     for (std::size_t i = 0; i < s.size(); ++i) {
-        const bool nextIsSeparator = i + 1 < s.size() && isSeparator(s[i + 1]);
-        if (!isSeparator(s[i]))
+        const bool nextIsSeparator = i + 1 < s.size() && IsSeparator(s[i + 1]);
+        if (!IsSeparator(s[i]))
             out.push_back(s[i]);
         else if (!nextIsSeparator)
             out.push_back(kNativeSeparator);

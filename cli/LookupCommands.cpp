@@ -4,6 +4,7 @@
 #include "archive/TDirFile.h"
 #include "cli/ExitStatus.h"
 #include "cli/SettingsTable.h"
+#include "platform/NativePath.h"
 #include "settings/FilingRules.h"
 #include "settings/SettingsSchema.h"
 #include "settings/TRegistory.h"
@@ -56,7 +57,7 @@ int RunLookup(const std::vector<std::string>& words)
     if (const int status = PatientFolder(words, "lookup", folder); status != kExitOk)
         return status;
     std::error_code ec;
-    if (!std::filesystem::is_directory(intake::ToPath(folder), ec)) {
+    if (!std::filesystem::is_directory(platform::PathFromUtf8(folder), ec)) {
         std::cerr << "接続エラー\n";
         return kExitLookup;
     }

@@ -9,6 +9,7 @@
 #include "cli/SaveArguments.h"
 #include "cli/SettingsTable.h"
 #include "logs/ChartLog.h"
+#include "platform/NativePath.h"
 #include "settings/TRegistory.h"
 
 #include <filesystem>
@@ -71,7 +72,7 @@ bool CheckNamedFiles(const std::vector<std::string>& files)
     bool ok = true;
     for (const auto& file : files) {
         std::error_code ec;
-        const auto status = std::filesystem::status(intake::ToPath(file), ec);
+        const auto status = std::filesystem::status(platform::PathFromUtf8(file), ec);
         if (!std::filesystem::exists(status)) {
             std::cerr << file << ": no such page image file\n";
             ok = false;

@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/Cp932.h"
+#include "platform/NativePath.h"
 
 #include <filesystem>
 #include <fstream>
@@ -14,7 +15,7 @@ QString fromCp932Line(std::string_view line) { return QString::fromStdString(pla
 
 std::filesystem::path toPath(const QString& fileName)
 {
-    return std::filesystem::path(fileName.toStdU16String());
+    return platform::PathFromUtf16(fileName.toStdU16String());
 }
 
 } // namespace
@@ -60,7 +61,7 @@ QStringList loadCommentFile(const QString& fileName)
 
 void saveCommentFile(const QString& fileName, const QStringList& items)
 {
-    const std::error_code error = platform::replaceFileAtomically(toPath(fileName), formatCommentText(items));
+    const std::error_code error = platform::ReplaceFileAtomically(toPath(fileName), formatCommentText(items));
     if (error)
         throw CommentFileError("cannot write " + fileName.toStdString() + ": " + error.message());
 }

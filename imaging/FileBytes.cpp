@@ -18,7 +18,7 @@ std::vector<std::uint8_t> readFileBytes(const QString& fileName, const char* for
     const auto fail = [&](ImageError::Kind kind, const std::string& detail) {
         throw ImageError(kind, fileName.toStdString(), format, detail);
     };
-    const std::filesystem::path path = nativePath(fileName);
+    const std::filesystem::path path = NativePath(fileName);
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (!std::filesystem::exists(status))

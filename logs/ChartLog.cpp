@@ -2,7 +2,7 @@
 
 namespace quillora {
 
-std::vector<std::string> splitLines(std::string_view text)
+std::vector<std::string> SplitLines(std::string_view text)
 {
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -21,14 +21,14 @@ std::vector<std::string> splitLines(std::string_view text)
 
 void ChartLog::addLine(std::string_view text)
 {
-    auto parts = splitLines(text);
+    auto parts = SplitLines(text);
     if (parts.empty())
         parts.emplace_back(); // an empty line is still a line
     for (auto& part : parts)
         lines_.push_back(std::move(part));
 }
 
-void ChartLog::setText(std::string_view text) { lines_ = splitLines(text); }
+void ChartLog::setText(std::string_view text) { lines_ = SplitLines(text); }
 
 std::string ChartLog::text() const
 {
@@ -49,7 +49,7 @@ void ChartLog::clear()
 
 LogFileOutcome ChartLog::appendTo(const std::filesystem::path& path)
 {
-    const LogFileOutcome outcome = appendLinesToFile(path, lines_);
+    const LogFileOutcome outcome = AppendLinesToFile(path, lines_);
     if (outcome.status == LogFileStatus::Appended)
         modified_ = false;
     return outcome;

@@ -19,6 +19,6 @@ struct LogFileOutcome {
 
 // Appends `lines` (UTF-8) to the end of the file at `path`, which must already exist.
 // Characters that code page 932 lacks are written as '?'.
-LogFileOutcome appendLinesToFile(const std::filesystem::path& path, const std::vector<std::string>& lines);
+LogFileOutcome AppendLinesToFile(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
 } // namespace quillora

@@ -1,15 +1,8 @@
 #include "pdf/PdfOutput.h"
 
-#include <cerrno>
-#include <cstring>
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 #include "pdf/PdfExceptions.h"
+
+#include <utility>
 
 void TPdfOutputStream::Write(std::string_view bytes)
 {
@@ -25,65 +18,70 @@ void TPdfOutputStream::Rewind()
 
 namespace {
 
-std::FILE* OpenForWriting(const std::filesystem::path& path)
-{
-#ifdef _WIN32
-    return _wfopen(path.c_str(), L"wb");
-#else
-    return std::fopen(path.c_str(), "wb");
-#endif
-}
-
-// Pushes the written data to the disk, so a file renamed after Close is complete.
-bool SyncToDisk(std::FILE* file)
-{
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return fsync(fileno(file)) == 0;
-#endif
-}
+constexpr std::size_t kBufferSize = 1 << 16;
 
 } // namespace
 
-TPdfFileStream::TPdfFileStream(std::filesystem::path path) : path_(std::move(path))
+TPdfFileStream::TPdfFileStream(std::filesystem::path path) : path_(std::move(path)) { Open(); }
+
+void TPdfFileStream::Open()
 {
-    file_.reset(OpenForWriting(path_));
-    if (!file_)
-        Fail("Cannot create file");
+    auto opened = quillora::platform::CreateOrTruncateFile(path_);
+    if (opened.error)
+        Fail("Cannot create file", opened.error);
+    file_ = std::move(opened.file);
+    buffer_.reserve(kBufferSize);
 }
 
-void TPdfFileStream::Fail(const char* what) const
+void TPdfFileStream::Fail(const char* what, std::error_code error) const
 {
-    const int error = errno;
-    throw EPdfError(std::string(what) + " \"" + path_.string() + "\". " + std::strerror(error));
+    throw EPdfError(std::string(what) + " \"" + path_.string() + "\". " + error.message());
+}
+
+void TPdfFileStream::WriteBuffer()
+{
+    const std::error_code error = file_.WriteAll(buffer_);
+    buffer_.clear();
+    if (error)
+        Fail("Cannot write file", error);
 }
 
 void TPdfFileStream::DoWrite(std::string_view bytes)
 {
-    if (!file_)
-        Fail("Cannot write closed file");
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size())
-        Fail("Cannot write file");
+    if (!file_.IsOpen())
+        Fail("Cannot write closed file", std::make_error_code(std::errc::bad_file_descriptor));
+    if (buffer_.size() + bytes.size() > kBufferSize)
+        WriteBuffer();
+    if (bytes.size() >= kBufferSize) {
+        if (const std::error_code error = file_.WriteAll(bytes))
+            Fail("Cannot write file", error);
+        return;
+    }
+    buffer_.append(bytes);
 }
 
 void TPdfFileStream::DoRewind()
 {
-    // Reopening truncates, so a second save never leaves the tail of a longer first one.
-    if (!file_)
-        Fail("Cannot write closed file");
-    file_.reset();
-    file_.reset(OpenForWriting(path_));
-    if (!file_)
-        Fail("Cannot create file");
+    // Creating again empties the file, so a second save never leaves the tail of a longer
+    // first one.
+    if (!file_.IsOpen())
+        Fail("Cannot write closed file", std::make_error_code(std::errc::bad_file_descriptor));
+    buffer_.clear();
+    file_.Close();
+    Open();
 }
 
+// Pushes the written data to the disk, so a file renamed after Close is complete.
 void TPdfFileStream::Close()
 {
-    if (!file_)
+    if (!file_.IsOpen())
         return;
-    const bool flushed = std::fflush(file_.get()) == 0 && SyncToDisk(file_.get());
-    const bool closed = std::fclose(file_.release()) == 0;
-    if (!flushed || !closed)
-        Fail("Cannot write file");
+    std::error_code error = file_.WriteAll(buffer_);
+    buffer_.clear();
+    if (!error)
+        error = file_.FlushToDevice();
+    if (const std::error_code closed = file_.Close(); !error)
+        error = closed;
+    if (error)
+        Fail("Cannot write file", error);
 }

@@ -1,12 +1,13 @@
 #pragma once
 // Byte sinks the writer serialises into. The base class counts the bytes that pass, so the
 // file writer measures every object's offset instead of computing it.
+#include "platform/DurableFile.h"
+
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 class TPdfOutputStream {
 public:
@@ -42,7 +43,8 @@ private:
 };
 
 // Writes a file, created or emptied on construction. Every failure (create, write, close)
-// raises EPdfError naming the file. The destructor closes the file without reporting.
+// raises EPdfError naming the file. The destructor closes the file without reporting (and
+// without writing what is still buffered).
 class TPdfFileStream final : public TPdfOutputStream {
 public:
     explicit TPdfFileStream(std::filesystem::path path);
@@ -50,13 +52,13 @@ public:
     void Close();
 
 private:
-    struct FileCloser {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
     void DoWrite(std::string_view bytes) override;
     void DoRewind() override;
-    [[noreturn]] void Fail(const char* what) const;
+    void Open();
+    void WriteBuffer();
+    [[noreturn]] void Fail(const char* what, std::error_code error) const;
 
     std::filesystem::path path_;
-    std::unique_ptr<std::FILE, FileCloser> file_;
+    quillora::platform::FileHandle file_;
+    std::string buffer_; // collects small writes into large ones
 };

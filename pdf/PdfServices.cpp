@@ -1,17 +1,13 @@
 #include "pdf/PdfServices.h"
 
+#include "platform/LocalTime.h"
+
 #include <chrono>
 #include <ctime>
 
 TPdfDateTime TPdfSystemClock::Now() const
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = quillora::platform::LocalTimeNow();
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 

@@ -76,7 +76,7 @@ std::filesystem::path RegistryKey::BackingFile(std::string_view keyPath)
         levels.erase(levels.begin());
     if (levels.empty() || !std::all_of(levels.begin(), levels.end(), usableAsFileName))
         return {};
-    std::filesystem::path file = configHome();
+    std::filesystem::path file = ConfigHome();
     for (const auto& level : levels)
         file /= level;
     file += ".reg";
@@ -99,7 +99,7 @@ std::unique_ptr<RegistryKey> RegistryKey::Open(std::string_view keyPath, bool cr
     std::error_code ec;
     if (create && !std::filesystem::exists(std::filesystem::symlink_status(file, ec))) {
         std::filesystem::create_directories(file.parent_path(), ec);
-        if (ec || replaceFileAtomically(file, serialize(name, {})))
+        if (ec || ReplaceFileAtomically(file, serialize(name, {})))
             return nullptr;
     }
     const auto content = readWholeFile(file);
@@ -146,7 +146,7 @@ bool RegistryKey::Flush()
 {
     if (!dirty_)
         return true;
-    flushError_ = replaceFileAtomically(file_, serialize(keyName_, values_));
+    flushError_ = ReplaceFileAtomically(file_, serialize(keyName_, values_));
     if (flushError_)
         return false;
     dirty_ = false;

@@ -9,21 +9,23 @@
 namespace quillora::platform {
 
 #ifdef _WIN32
-std::filesystem::path homeDir()
+std::filesystem::path HomeDir()
 {
     if (const wchar_t* profile = _wgetenv(L"USERPROFILE"); profile && *profile)
         return profile;
     return "C:\\";
 }
 
-std::filesystem::path configHome()
+std::filesystem::path ConfigHome()
 {
     if (const wchar_t* appData = _wgetenv(L"APPDATA"); appData && *appData)
         return appData;
-    return homeDir() / "AppData" / "Roaming";
+    return HomeDir() / "AppData" / "Roaming";
 }
+
+std::string SystemRootFolder() { return "C:\\"; }
 #else
-std::filesystem::path homeDir()
+std::filesystem::path HomeDir()
 {
     if (const char* home = std::getenv("HOME"); home && *home)
         return home;
@@ -32,20 +34,22 @@ std::filesystem::path homeDir()
     return "/";
 }
 
-std::filesystem::path configHome()
+std::filesystem::path ConfigHome()
 {
     // Relative values are invalid by the XDG rules and are ignored.
     if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/')
         return config;
-    return homeDir() / ".config";
+    return HomeDir() / ".config";
 }
+
+std::string SystemRootFolder() { return "/"; }
 #endif
 
-std::filesystem::path stateHome()
+std::filesystem::path StateHome()
 {
     if (const char* state = std::getenv("XDG_STATE_HOME"); state && *state == '/')
         return state;
-    return homeDir() / ".local" / "state";
+    return HomeDir() / ".local" / "state";
 }
 
 } // namespace quillora::platform

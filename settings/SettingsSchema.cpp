@@ -1,6 +1,8 @@
 #include "settings/SettingsSchema.h"
 
 #include "platform/Cp932.h"
+#include "platform/NativePath.h"
+#include "settings/ExistingFolder.h"
 #include "settings/FilingRules.h"
 #include "settings/TRegistory.h"
 #include "settings/ValueRules.h"
@@ -16,16 +18,7 @@ namespace fs = std::filesystem;
 
 const char* const kLevelDigits[] = {"１", "２", "３", "４"};
 
-fs::path Utf8Path(std::string_view utf8)
-{
-    return fs::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
-}
-
-bool IsExistingFolder(std::string_view utf8)
-{
-    std::error_code ec;
-    return !utf8.empty() && fs::is_directory(Utf8Path(utf8), ec);
-}
+using quillora::settings_ui::IsExistingFolder;
 
 std::string IntegerIn(std::string_view text, std::int64_t low, std::int64_t high, const char* message)
 {
@@ -160,9 +153,9 @@ bool LeavesTheArchive(std::string_view text)
 fs::path Resolved(std::string_view utf8)
 {
     std::error_code ec;
-    fs::path path = fs::weakly_canonical(fs::absolute(Utf8Path(utf8), ec), ec);
+    fs::path path = fs::weakly_canonical(fs::absolute(platform::PathFromUtf8(utf8), ec), ec);
     if (ec)
-        path = fs::absolute(Utf8Path(utf8), ec).lexically_normal();
+        path = fs::absolute(platform::PathFromUtf8(utf8), ec).lexically_normal();
     // "a/b/" and "a/b" are the same folder.
     if (!path.has_filename() && path.has_parent_path() && path != path.root_path())
         path = path.parent_path();

@@ -1,6 +1,7 @@
 #include "settings/TRegistory.h"
 
 #include "platform/Cp932.h"
+#include "platform/LocalTime.h"
 #include "platform/RegistryKey.h"
 #include "platform/UserDirs.h"
 #include "settings/SettingsSchema.h"
@@ -27,10 +28,10 @@ using quillora::settings::FieldRef;
 using quillora::settings::SettingSpec;
 using quillora::settings::SettingsSchema;
 
-std::string defaultScannerDir() { return (quillora::platform::homeDir() / "Quillora" / "Scanner").string(); }
-std::string defaultTarget() { return (quillora::platform::homeDir() / "Quillora" / "Charts").string(); }
+std::string DefaultScannerDir() { return (quillora::platform::HomeDir() / "Quillora" / "Scanner").string(); }
+std::string DefaultTarget() { return (quillora::platform::HomeDir() / "Quillora" / "Charts").string(); }
 
-std::optional<std::uint32_t> readDword(const RegistryKey& key, const char* name)
+std::optional<std::uint32_t> ReadDword(const RegistryKey& key, const char* name)
 {
     const auto v = key.Read(name);
     if (!v || v->type != RegType::Dword || v->data.size() != 4)
@@ -41,7 +42,7 @@ std::optional<std::uint32_t> readDword(const RegistryKey& key, const char* name)
     return value;
 }
 
-std::optional<double> readDouble(const RegistryKey& key, const char* name)
+std::optional<double> ReadDouble(const RegistryKey& key, const char* name)
 {
     const auto v = key.Read(name);
     if (!v || v->type != RegType::Binary || v->data.size() != 8)
@@ -53,7 +54,7 @@ std::optional<double> readDouble(const RegistryKey& key, const char* name)
 }
 
 // A missing string reads as empty; a value of another type is a read error.
-std::optional<std::string> readString(const RegistryKey& key, const char* name)
+std::optional<std::string> ReadString(const RegistryKey& key, const char* name)
 {
     const auto v = key.Read(name);
     if (!v)
@@ -66,7 +67,7 @@ std::optional<std::string> readString(const RegistryKey& key, const char* name)
 }
 
 // Reads one value into its field; false on a read error.
-bool readField(const RegistryKey& key, const SettingSpec& stored, TRegistory& record)
+bool ReadField(const RegistryKey& key, const SettingSpec& stored, TRegistory& record)
 {
     struct Reader {
         const RegistryKey& key;
@@ -74,7 +75,7 @@ bool readField(const RegistryKey& key, const SettingSpec& stored, TRegistory& re
         TRegistory& record;
         bool operator()(bool TRegistory::*field) const
         {
-            const auto v = readDword(key, name);
+            const auto v = ReadDword(key, name);
             if (!v)
                 return false;
             record.*field = *v != 0;
@@ -82,7 +83,7 @@ bool readField(const RegistryKey& key, const SettingSpec& stored, TRegistory& re
         }
         bool operator()(std::int32_t TRegistory::*field) const
         {
-            const auto v = readDword(key, name);
+            const auto v = ReadDword(key, name);
             if (!v)
                 return false;
             record.*field = static_cast<std::int32_t>(*v);
@@ -90,7 +91,7 @@ bool readField(const RegistryKey& key, const SettingSpec& stored, TRegistory& re
         }
         bool operator()(double TRegistory::*field) const
         {
-            const auto v = readDouble(key, name);
+            const auto v = ReadDouble(key, name);
             if (!v)
                 return false;
             record.*field = *v;
@@ -98,7 +99,7 @@ bool readField(const RegistryKey& key, const SettingSpec& stored, TRegistory& re
         }
         bool operator()(std::string TRegistory::*field) const
         {
-            auto v = readString(key, name);
+            auto v = ReadString(key, name);
             if (!v)
                 return false;
             record.*field = std::move(*v);
@@ -108,7 +109,7 @@ bool readField(const RegistryKey& key, const SettingSpec& stored, TRegistory& re
     return std::visit(Reader{key, stored.name, record}, stored.field);
 }
 
-void writeField(RegistryKey& key, const SettingSpec& stored, const TRegistory& record)
+void WriteField(RegistryKey& key, const SettingSpec& stored, const TRegistory& record)
 {
     struct Writer {
         RegistryKey& key;
@@ -137,51 +138,45 @@ void writeField(RegistryKey& key, const SettingSpec& stored, const TRegistory& r
     std::visit(Writer{key, stored.name, record}, stored.field);
 }
 
-std::string defaultText(quillora::settings::HomeFolder folder)
+std::string DefaultText(quillora::settings::HomeFolder folder)
 {
     switch (folder) {
-    case quillora::settings::HomeFolder::Scanner: return defaultScannerDir();
-    case quillora::settings::HomeFolder::Archive: return defaultTarget();
+    case quillora::settings::HomeFolder::Scanner: return DefaultScannerDir();
+    case quillora::settings::HomeFolder::Archive: return DefaultTarget();
     case quillora::settings::HomeFolder::Home: break;
     }
-    return quillora::platform::homeDir().string();
+    return quillora::platform::HomeDir().string();
 }
 
 template <class Value>
-void applyDefault(TRegistory& record, Value TRegistory::*member,
+void ApplyDefault(TRegistory& record, Value TRegistory::*member,
                   const quillora::settings::DefaultValue& value)
 {
     if constexpr (std::is_same_v<Value, std::string>) {
         if (const auto* text = std::get_if<const char*>(&value))
             record.*member = *text;
         else
-            record.*member = defaultText(std::get<quillora::settings::HomeFolder>(value));
+            record.*member = DefaultText(std::get<quillora::settings::HomeFolder>(value));
     } else {
         record.*member = std::get<Value>(value);
     }
 }
 
 // Local date and time as "20261210-093000", for the name of a file moved aside.
-std::string timeStamp()
+std::string TimeStamp()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = quillora::platform::LocalTimeNow();
     char text[32];
     std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
     return text;
 }
 
 // A first run gets working default folders; failure leaves them to the settings dialogs.
-void createDefaultFolders()
+void CreateDefaultFolders()
 {
     std::error_code ec;
-    std::filesystem::create_directories(defaultScannerDir(), ec);
-    std::filesystem::create_directories(defaultTarget(), ec);
+    std::filesystem::create_directories(DefaultScannerDir(), ec);
+    std::filesystem::create_directories(DefaultTarget(), ec);
 }
 
 } // namespace
@@ -191,7 +186,7 @@ TRegistory::TRegistory() { SetDefaults(); }
 void TRegistory::SetDefaults()
 {
     for (const auto& spec : SettingsSchema())
-        std::visit([&](auto member) { applyDefault(*this, member, spec.defaultValue); }, spec.field);
+        std::visit([&](auto member) { ApplyDefault(*this, member, spec.defaultValue); }, spec.field);
 }
 
 StoreOutcome TRegistory::Load()
@@ -199,13 +194,13 @@ StoreOutcome TRegistory::Load()
     keepStoredKey_ = false;
     if (!RegistryKey::Exists(kKeyPath)) {
         SetDefaults();
-        createDefaultFolders();
+        CreateDefaultFolders();
         return {};
     }
     const auto key = RegistryKey::Open(kKeyPath, false);
     bool readAll = key != nullptr;
     for (const auto& stored : quillora::settings::SettingsSchema()) {
-        if (!readAll || !readField(*key, stored, *this)) {
+        if (!readAll || !ReadField(*key, stored, *this)) {
             readAll = false;
             break;
         }
@@ -220,7 +215,7 @@ StoreOutcome TRegistory::Load()
 // Moves the stored key aside after a load that could not read it as a whole.
 StoreOutcome TRegistory::keepAside(bool valuesKept)
 {
-    const auto aside = RegistryKey::KeepAside(kKeyPath, timeStamp());
+    const auto aside = RegistryKey::KeepAside(kKeyPath, TimeStamp());
     if (!aside) {
         keepStoredKey_ = true;
         return {false, "設定ファイルを読み込めず、別名で残すこともできませんでした。"
@@ -241,7 +236,7 @@ StoreOutcome TRegistory::Save()
     if (!key)
         return {false, "設定を保存できません：" + RegistryKey::BackingFile(kKeyPath).string()};
     for (const auto& stored : SettingsSchema())
-        writeField(*key, stored, *this);
+        WriteField(*key, stored, *this);
     if (!key->Flush())
         return {false, "設定を保存できません：" + RegistryKey::BackingFile(kKeyPath).string() + ": " +
                            key->FlushError().message()};

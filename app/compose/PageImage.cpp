@@ -49,7 +49,7 @@ int ClampJpegQuality(std::int32_t quality)
 
 PageImage PreparePageImage(const std::string& file, const PageImageSettings& settings)
 {
-    const QString name = imaging::nativeToQString(file);
+    const QString name = imaging::NativeToQString(file);
     QImage pageBitmap;
     try {
         pageBitmap = FitToArea(ReadPageBitmap(name, settings), settings);

@@ -39,7 +39,7 @@ void PdfChartComposer::Expect(const std::vector<std::string>& imageFiles)
     for (const std::string& file : imageFiles) {
         // A crop decodes no more than the image area, yet the whole image is declared: a JPEG
         // is cut short only at the bottom, and other formats are decoded whole anyway.
-        auto cost = [file] { return imaging::DecodedBytesEstimate(imaging::nativeToQString(file)); };
+        auto cost = [file] { return imaging::DecodedBytesEstimate(imaging::NativeToQString(file)); };
         images_.Submit(std::move(cost),
                        [file, settings = imageSettings_] { return PreparePageImage(file, settings); });
         expected_.push_back(file);

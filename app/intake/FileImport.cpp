@@ -1,6 +1,8 @@
 #include "app/intake/FileImport.h"
 
 #include "app/intake/FolderListing.h"
+#include "platform/AtomicFile.h"
+#include "platform/NativePath.h"
 
 #include <filesystem>
 #include <fstream>
@@ -12,7 +14,7 @@ namespace {
 
 std::optional<std::string> ReadWhole(const std::string& file)
 {
-    std::ifstream in(ToPath(file), std::ios::binary);
+    std::ifstream in(platform::PathFromUtf8(file), std::ios::binary);
     if (!in)
         return std::nullopt;
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -22,26 +24,10 @@ std::optional<std::string> ReadWhole(const std::string& file)
 }
 
 // Writes beside the target first and renames it over the target, so that a failed copy
-// leaves an existing file of that name as it was.
+// leaves an existing file of that name as it was. The copy gets the usual permissions.
 bool WriteReplacing(const std::filesystem::path& target, const std::string& bytes)
 {
-    std::filesystem::path temporary = target;
-    temporary += ".importing";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out || !out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !out.flush()) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return !platform::ReplaceFileAtomically(target, bytes, platform::NewFileOptions{});
 }
 
 } // namespace
@@ -58,7 +44,7 @@ ImportOutcome ImportFiles(const std::vector<std::string>& files, const std::stri
             return outcome;
         }
         const std::string target = JoinPath(scannerDir, FileNamePart(file));
-        if (!WriteReplacing(ToPath(target), *bytes)) {
+        if (!WriteReplacing(platform::PathFromUtf8(target), *bytes)) {
             outcome.failure = "スキャナフォルダーに「" + target +
                               "」を書き込めません。\n"
                               "フォルダーがあるか、書き込みの権限と空き容量があるかを確かめてください。";

@@ -1,47 +1,25 @@
 #include "app/intake/FolderListing.h"
 
 #include "app/intake/FileFilter.h"
+#include "platform/DurableFile.h"
+#include "platform/NativePath.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace fs = std::filesystem;
 
 namespace quillora::intake {
 namespace {
 
-bool IsHidden(const fs::directory_entry& entry)
-{
-#ifdef _WIN32
-    const DWORD attributes = GetFileAttributesW(entry.path().c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES &&
-           (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
-#else
-    const auto name = entry.path().filename().string();
-    return !name.empty() && name.front() == '.';
-#endif
-}
-
 bool IsPlainFile(const fs::directory_entry& entry)
 {
     std::error_code ec;
-    return entry.is_regular_file(ec) && !IsHidden(entry);
+    return entry.is_regular_file(ec) && !platform::IsHiddenFile(entry.path());
 }
 
 } // namespace
-
-fs::path ToPath(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
-
-std::string FromPath(const fs::path& path)
-{
-    const auto text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 bool NameLess(const std::string& a, const std::string& b)
 {
@@ -60,11 +38,11 @@ std::vector<std::string> ListMatchingFiles(const std::string& folder,
 {
     error.clear();
     std::vector<std::string> names;
-    fs::directory_iterator it(ToPath(folder), error);
+    fs::directory_iterator it(platform::PathFromUtf8(folder), error);
     for (; !error && it != fs::directory_iterator(); it.increment(error)) {
         if (!IsPlainFile(*it))
             continue;
-        auto utf8 = FromPath(it->path().filename());
+        auto utf8 = platform::Utf8FromPath(it->path().filename());
         if (MatchesAnyPattern(utf8, patterns))
             names.push_back(std::move(utf8));
     }

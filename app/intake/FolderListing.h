@@ -18,10 +18,6 @@ std::vector<std::string> ListPlainFiles(const std::string& folder, std::error_co
 std::vector<std::string> ListMatchingFiles(const std::string& folder,
                                            const std::vector<std::string>& patterns, std::error_code& error);
 
-// UTF-8 text to a native path and back (Windows paths are UTF-16 underneath).
-std::filesystem::path ToPath(const std::string& utf8);
-std::string FromPath(const std::filesystem::path& path);
-
 // Case-insensitive name order used by the listings.
 bool NameLess(const std::string& a, const std::string& b);
 

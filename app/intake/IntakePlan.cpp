@@ -1,6 +1,7 @@
 #include "app/intake/IntakePlan.h"
 
 #include "app/intake/FolderListing.h"
+#include "platform/NativePath.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -11,7 +12,7 @@ namespace {
 bool IsExistingFolder(const std::string& folder)
 {
     std::error_code ec;
-    return !folder.empty() && std::filesystem::is_directory(ToPath(folder), ec);
+    return !folder.empty() && std::filesystem::is_directory(platform::PathFromUtf8(folder), ec);
 }
 
 std::string FolderPart(const std::string& path)

@@ -29,7 +29,7 @@ JournalReading unreadable(const std::filesystem::path& file, const QString& erro
 
 } // namespace
 
-std::filesystem::path defaultJournalPath() { return platform::stateHome() / "quillora" / "work.json"; }
+std::filesystem::path defaultJournalPath() { return platform::StateHome() / "quillora" / "work.json"; }
 
 std::filesystem::path setAsidePath(const std::filesystem::path& file, const QString& stamp)
 {

@@ -17,7 +17,7 @@ QString applyToDisk(const std::filesystem::path& file, const std::optional<QByte
         if (std::filesystem::create_directories(file.parent_path(), ec))
             std::filesystem::permissions(file.parent_path(), std::filesystem::perms::owner_all, ec);
         if (!ec)
-            ec = platform::replaceFileAtomically(
+            ec = platform::ReplaceFileAtomically(
                 file, std::string_view(content->constData(), static_cast<std::size_t>(content->size())));
     }
     return ec ? QString::fromStdString(file.string() + ": " + ec.message()) : QString();

@@ -5,13 +5,14 @@
 #include "app/save/PathBuilderSetup.h"
 #include "archive/TDirFile.h"
 #include "logs/ChartLog.h"
+#include "platform/NativePath.h"
 #include "settings/TRegistory.h"
 #include "settings/ValueRules.h"
 
 #include <filesystem>
 
 namespace fs = std::filesystem;
-using quillora::intake::ToPath;
+using quillora::platform::PathFromUtf8;
 
 namespace quillora::save {
 
@@ -37,7 +38,7 @@ SaveResult Failure(SaveStatus status, std::string message)
 bool IsUnreplaceable(const std::string& path)
 {
     std::error_code ec;
-    const auto status = fs::symlink_status(ToPath(path), ec);
+    const auto status = fs::symlink_status(PathFromUtf8(path), ec);
     return fs::exists(status) && fs::is_directory(status);
 }
 
@@ -140,7 +141,7 @@ std::optional<SaveResult> ChartSaver::PrepareFolder(Target& target)
         questions_.NotMakeFolder(settings_.Target);
         return refuse(SaveStatus::FolderNotMade, settings_.Target);
     }
-    target.firstCreated = FirstMissingLevel(ToPath(target.folder));
+    target.firstCreated = FirstMissingLevel(PathFromUtf8(target.folder));
     if (!dirFile_.MakeFolder()) {
         questions_.NotMakeFolder(target.folder);
         return refuse(SaveStatus::FolderNotMade, target.folder);
@@ -160,7 +161,7 @@ std::vector<const SavePage*> ChartSaver::PagesToCompose(const SaveRequest& reque
     for (std::size_t i = settings_.FirstPage ? 0 : 1; i < request.pages.size(); ++i) {
         const std::string& file = request.pages[i].FileName;
         std::error_code ec;
-        const auto status = fs::status(ToPath(file), ec);
+        const auto status = fs::status(PathFromUtf8(file), ec);
         if (!fs::exists(status))
             result.skippedFiles.push_back(file);
         else if (!fs::is_regular_file(status))
@@ -212,7 +213,7 @@ SaveResult ChartSaver::Compose(const SaveRequest& request, const Target& target,
 SaveResult ChartSaver::Publish(const std::string& pdf, const Target& target, SaveResult result)
 {
     const PublishOutcome outcome =
-        PublishChart(ToPath(target.folder), target.chartName, pdf, !settings_.WriteInhibit, hooks_);
+        PublishChart(PathFromUtf8(target.folder), target.chartName, pdf, !settings_.WriteInhibit, hooks_);
     switch (outcome.status) {
     case PublishStatus::Published: return result;
     case PublishStatus::AlreadyExists:
@@ -245,7 +246,7 @@ void ChartSaver::RemoveCreatedFolders(const Target& target) const
     if (target.firstCreated.empty())
         return;
     std::error_code ec;
-    for (fs::path level = ToPath(target.folder); !level.empty(); level = level.parent_path()) {
+    for (fs::path level = PathFromUtf8(target.folder); !level.empty(); level = level.parent_path()) {
         if (!fs::remove(level, ec) || level == target.firstCreated || level == level.parent_path())
             break;
     }

@@ -1,6 +1,8 @@
 #include "app/save/ScannerFolderClearing.h"
 
 #include "app/intake/FolderListing.h"
+#include "platform/DurableFile.h"
+#include "platform/NativePath.h"
 #include "platform/UserDirs.h"
 #include "settings/TRegistory.h"
 
@@ -8,7 +10,7 @@
 #include <set>
 
 namespace fs = std::filesystem;
-using quillora::intake::ToPath;
+using quillora::platform::PathFromUtf8;
 
 namespace quillora::save {
 namespace {
@@ -46,9 +48,9 @@ std::set<std::string> NamesIn(const fs::path& folder, const std::vector<std::str
 {
     std::set<std::string> names;
     for (const auto& file : files) {
-        const fs::path path = ToPath(file);
+        const fs::path path = PathFromUtf8(file);
         if (Normalised(path.parent_path()) == folder)
-            names.insert(intake::FromPath(path.filename()));
+            names.insert(platform::Utf8FromPath(path.filename()));
     }
     return names;
 }
@@ -84,48 +86,38 @@ std::string ClearingRefusal(const std::string& scannerDir, const std::string& ar
     const std::string refusal = std::string(kClearRefusedMessage) + " " + scannerDir;
     if (scannerDir.empty())
         return refusal;
-    const fs::path folder = Normalised(ToPath(scannerDir));
+    const fs::path folder = Normalised(PathFromUtf8(scannerDir));
     if (folder == folder.root_path() || folder.parent_path() == folder)
         return refusal;
     if (!home.empty() && folder == Normalised(home))
         return refusal;
     if (!archiveBase.empty()) {
-        const fs::path base = Normalised(ToPath(archiveBase));
+        const fs::path base = Normalised(PathFromUtf8(archiveBase));
         if (IsSameOrAncestor(folder, base) || IsSameOrAncestor(base, folder))
             return refusal;
     }
     return {};
 }
 
-bool RemoveFile(const fs::path& file)
-{
-    std::error_code ec;
-#ifdef _WIN32
-    // A read-only file loses that flag first; its other attributes stay.
-    const auto perms = fs::status(file, ec).permissions();
-    if (!ec && (perms & fs::perms::owner_write) == fs::perms::none)
-        fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, ec);
-#endif
-    return fs::remove(file, ec) && !ec;
-}
+bool RemoveFile(const fs::path& file) { return !platform::RemoveFile(file); }
 
 ClearingResult ClearScannerFolder(const std::string& scannerDir, const std::string& archiveBase,
                                   SaveQuestions& questions, const FileRemover& remove,
                                   const ClearableFiles& only)
 {
     ClearingResult result;
-    result.message = ClearingRefusal(scannerDir, archiveBase, platform::homeDir());
+    result.message = ClearingRefusal(scannerDir, archiveBase, platform::HomeDir());
     if (!result.message.empty()) {
         result.refused = true;
         return result;
     }
-    const fs::path folder = Normalised(ToPath(scannerDir));
-    const fs::path base = archiveBase.empty() ? fs::path() : Normalised(ToPath(archiveBase));
+    const fs::path folder = Normalised(PathFromUtf8(scannerDir));
+    const fs::path base = archiveBase.empty() ? fs::path() : Normalised(PathFromUtf8(archiveBase));
     const std::set<std::string> listed = only ? NamesIn(folder, *only) : std::set<std::string>();
     std::error_code error;
     const auto names = intake::ListPlainFiles(scannerDir, error);
     for (const auto& name : names) {
-        const fs::path file = ToPath(intake::JoinPath(scannerDir, name));
+        const fs::path file = PathFromUtf8(intake::JoinPath(scannerDir, name));
         if (only && !listed.count(name)) {
             result.kept.push_back(name);
             continue;

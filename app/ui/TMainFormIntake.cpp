@@ -26,7 +26,7 @@ std::vector<std::string> toNativeNames(const QStringList& list)
     std::vector<std::string> result;
     result.reserve(static_cast<std::size_t>(list.size()));
     for (const QString& text : list)
-        result.push_back(quillora::imaging::qstringToNative(text));
+        result.push_back(quillora::imaging::QStringToNative(text));
     return result;
 }
 
@@ -34,7 +34,7 @@ QStringList toQNames(const std::vector<std::string>& list)
 {
     QStringList result;
     for (const std::string& text : list)
-        result << quillora::imaging::nativeToQString(text);
+        result << quillora::imaging::NativeToQString(text);
     return result;
 }
 

@@ -24,7 +24,7 @@ quillora::save::SaveRequest requestOf(const QString& patient, const QString& ser
 {
     quillora::save::SaveRequest request{patient.toStdString(), serial.toStdString(), {}, intakeFiles};
     for (const APageList& page : pages.pages()) {
-        quillora::save::SavePage savePage{quillora::imaging::qstringToNative(page.FileName), std::nullopt,
+        quillora::save::SavePage savePage{quillora::imaging::QStringToNative(page.FileName), std::nullopt,
                                           page.Title.toStdString()};
         if (page.Note) {
             savePage.Note.emplace();

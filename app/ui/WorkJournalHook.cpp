@@ -64,7 +64,7 @@ void WorkJournalHook::restore(const journal::PresentPages& present)
     std::vector<std::string> nativeFiles;
     for (const journal::JournalPage& page : present.work.pages) {
         files << page.file;
-        nativeFiles.push_back(quillora::imaging::qstringToNative(page.file));
+        nativeFiles.push_back(quillora::imaging::QStringToNative(page.file));
     }
     form_.ClearPages();
     // The restored pages count as taken in: a save that clears the scanner folder may delete

@@ -2,6 +2,7 @@
 
 #include "logs/ui/LogWindowFrame.h"
 #include "platform/Cp932.h"
+#include "platform/NativePath.h"
 #include "settings/TRegistory.h"
 
 #include <QAction>
@@ -24,7 +25,10 @@ std::string folderOf(const QString& file)
     return QDir::toNativeSeparators(QFileInfo(file).absolutePath()).toStdString();
 }
 
-std::filesystem::path toPath(const QString& file) { return std::filesystem::path(file.toStdU16String()); }
+std::filesystem::path toPath(const QString& file)
+{
+    return quillora::platform::PathFromUtf16(file.toStdU16String());
+}
 
 } // namespace
 

@@ -42,7 +42,7 @@ protected:
     void SetUp() override
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        base = quillora::test::testHome() / "archive" / info->name();
+        base = quillora::test::TestHome() / "archive" / info->name();
         fs::remove_all(base);
         fs::create_directories(base);
         dir.BaseFolder = base.string();
@@ -152,7 +152,7 @@ TEST_F(TDirFileTest, DeleteIfExistsReportsAFileThatCannotBeRemoved)
     ASSERT_TRUE(dir.MakeFolder());
     touch(folder() / "locked.pdf");
     // The child must reach the folder, but not write in it.
-    fs::permissions(quillora::test::testHome(), fs::perms::others_exec, fs::perm_options::add);
+    fs::permissions(quillora::test::TestHome(), fs::perms::others_exec, fs::perm_options::add);
     fs::permissions(folder(), fs::perms::owner_write, fs::perm_options::remove);
 
     const int status = exitStatusOfUnprivilegedChild([this] { return dir.DeleteIfExists("locked.pdf"); });

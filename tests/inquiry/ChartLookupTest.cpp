@@ -17,7 +17,7 @@ class ChartLookupTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        base = quillora::test::testHome() / "archive";
+        base = quillora::test::TestHome() / "archive";
         fs::create_directories(base);
         settings.Target = base.string();
     }

@@ -103,7 +103,7 @@ std::optional<std::string> RunUnderVirtualDisplay(const QString& filter)
         return std::nullopt;
     }
     const QString errorFile =
-        QString::fromStdString((quillora::test::testHome() / "xvfb-run-errors.txt").string());
+        QString::fromStdString((quillora::test::TestHome() / "xvfb-run-errors.txt").string());
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "xcb");
@@ -139,7 +139,7 @@ TEST(ChartRoundTrip, ASavedChartIsFoundListedAndOpened)
             GTEST_SKIP() << "opening documents needs a display: " << *missing;
         return;
     }
-    const fs::path home = quillora::test::testHome() / "round-trip";
+    const fs::path home = quillora::test::TestHome() / "round-trip";
     const fs::path scan = home / "scan";
     const fs::path base = home / "charts";
     fs::create_directories(scan);

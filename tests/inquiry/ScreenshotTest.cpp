@@ -16,7 +16,7 @@ namespace {
 TEST(DISABLED_Screenshot, ChartList)
 {
     const char* sampleHome = std::getenv("QUILLORA_SCREENSHOT_HOME");
-    const auto home = sampleHome ? std::filesystem::path(sampleHome) : quillora::test::testHome();
+    const auto home = sampleHome ? std::filesystem::path(sampleHome) : quillora::test::TestHome();
     const auto patient = home / "Quillora" / "Charts" / "00" / "01" / "23" / "45";
     std::filesystem::create_directories(patient / "紹介状");
     for (const char* name :

@@ -29,7 +29,7 @@ class TPdfViewerFormTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        base = quillora::test::testHome() / "lookup-archive";
+        base = quillora::test::TestHome() / "lookup-archive";
         fs::create_directories(base);
         settings.Target = base.string();
         patientFolder = base / "00" / "00" / "12" / "34";

@@ -33,7 +33,7 @@ protected:
     void SetUp() override
     {
         static int run = 0;
-        patient = quillora::test::testHome() / ("view-" + std::to_string(++run)) / "00" / "12";
+        patient = quillora::test::TestHome() / ("view-" + std::to_string(++run)) / "00" / "12";
         fs::create_directories(patient / "scans");
         WriteFile(patient / "HP0012_12_1_2024_3_7.pdf", 300);
         WriteFile(patient / "HP0012_12_0_2024_3_7.pdf", 200);

@@ -11,7 +11,7 @@ namespace quillora::test {
 
 inline std::filesystem::path freshFolder(const std::string& name)
 {
-    const auto folder = testHome() / "logs" / name;
+    const auto folder = TestHome() / "logs" / name;
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;

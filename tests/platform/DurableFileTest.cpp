@@ -19,7 +19,7 @@ namespace {
 
 fs::path FreshFolder(const char* name)
 {
-    const fs::path folder = quillora::test::testHome() / "durable" / name;
+    const fs::path folder = quillora::test::TestHome() / "durable" / name;
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;

@@ -19,12 +19,12 @@ public:
         for (char& c : name)
             if (c == '/')
                 c = '_';
-        path_ = testHome() / "config" / name;
+        path_ = TestHome() / "config" / name;
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
         setenv("XDG_CONFIG_HOME", path_.c_str(), 1);
     }
-    ~ScopedConfigHome() { setenv("XDG_CONFIG_HOME", (testHome() / ".config").c_str(), 1); }
+    ~ScopedConfigHome() { setenv("XDG_CONFIG_HOME", (TestHome() / ".config").c_str(), 1); }
     ScopedConfigHome(const ScopedConfigHome&) = delete;
     ScopedConfigHome& operator=(const ScopedConfigHome&) = delete;
 

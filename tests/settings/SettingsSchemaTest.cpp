@@ -25,7 +25,7 @@ class SchemaRuleTest : public ::testing::TestWithParam<RuleCase> {
 protected:
     void SetUp() override
     {
-        root = quillora::test::testHome() / "schema";
+        root = quillora::test::TestHome() / "schema";
         fs::create_directories(root / "charts" / "inner");
         fs::create_directories(root / "scan");
         fs::create_directories(root / "jos\xC3\xA9");

@@ -139,7 +139,7 @@ protected:
 TEST_F(TRegistoryTest, DefaultsFollowTheTableWithHomeFolders)
 {
     TRegistory r;
-    const auto home = quillora::test::testHome();
+    const auto home = quillora::test::TestHome();
     EXPECT_EQ(r.ScannerDir, (home / "Quillora" / "Scanner").string());
     EXPECT_EQ(r.Target, (home / "Quillora" / "Charts").string());
     EXPECT_EQ(r.FileOpenDir, home.string());

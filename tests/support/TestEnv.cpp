@@ -11,11 +11,11 @@ namespace {
 std::filesystem::path g_home;
 }
 
-std::filesystem::path testHome() { return g_home; }
+std::filesystem::path TestHome() { return g_home; }
 
 #ifdef _WIN32
 // The Windows names of the same folders: %USERPROFILE% and %APPDATA%.
-std::filesystem::path isolateHome()
+std::filesystem::path IsolateHome()
 {
     std::random_device random;
     const auto temp = std::filesystem::temp_directory_path();
@@ -29,7 +29,7 @@ std::filesystem::path isolateHome()
     return g_home;
 }
 #else
-std::filesystem::path isolateHome()
+std::filesystem::path IsolateHome()
 {
     std::string pattern = (std::filesystem::temp_directory_path() / "quillora-test-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
@@ -46,7 +46,7 @@ std::filesystem::path isolateHome()
 }
 #endif
 
-void removeTestHome()
+void RemoveTestHome()
 {
     if (g_home.empty())
         return;

@@ -6,12 +6,12 @@
 namespace quillora::test {
 
 // The temporary home folder of this test process (created by the test main).
-std::filesystem::path testHome();
+std::filesystem::path TestHome();
 
 // Points HOME, XDG_CONFIG_HOME and XDG_STATE_HOME at a fresh temporary folder; returns it.
-std::filesystem::path isolateHome();
+std::filesystem::path IsolateHome();
 
-// Removes the temporary home folder made by isolateHome().
-void removeTestHome();
+// Removes the temporary home folder made by IsolateHome().
+void RemoveTestHome();
 
 } // namespace quillora::test

@@ -9,12 +9,12 @@
 
 int main(int argc, char** argv)
 {
-    quillora::test::isolateHome();
+    quillora::test::IsolateHome();
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     quillora::test::InstallModalChecks();
     const int rc = RUN_ALL_TESTS();
-    quillora::test::removeTestHome();
+    quillora::test::RemoveTestHome();
     return rc;
 }

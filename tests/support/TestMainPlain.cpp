@@ -5,9 +5,9 @@
 
 int main(int argc, char** argv)
 {
-    quillora::test::isolateHome();
+    quillora::test::IsolateHome();
     ::testing::InitGoogleTest(&argc, argv);
     const int rc = RUN_ALL_TESTS();
-    quillora::test::removeTestHome();
+    quillora::test::RemoveTestHome();
     return rc;
 }

@@ -31,7 +31,7 @@ TEST(DISABLED_Screenshot, SettingsDialogs)
 {
     const char* sampleHome = std::getenv("QUILLORA_SCREENSHOT_HOME");
     const auto home =
-        (sampleHome ? std::filesystem::path(sampleHome) : quillora::test::testHome()) / "Quillora";
+        (sampleHome ? std::filesystem::path(sampleHome) : quillora::test::TestHome()) / "Quillora";
     std::filesystem::create_directories(home / "Scanner");
     std::filesystem::create_directories(home / "Charts");
     TRegistory settings;

@@ -23,7 +23,7 @@ class TPdfOutSetTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        charts = quillora::test::testHome() / "charts";
+        charts = quillora::test::TestHome() / "charts";
         std::filesystem::create_directories(charts);
         settings.Target = charts.string();
         settings.PdfPageHeight = 1200;
@@ -105,7 +105,7 @@ TEST_F(TPdfOutSetTest, RunsEveryCheckInOrderAndStaysOpen)
 
 TEST_F(TPdfOutSetTest, ConfirmCopiesEveryControl)
 {
-    const auto typed = quillora::test::testHome() / "typed";
+    const auto typed = quillora::test::TestHome() / "typed";
     std::filesystem::create_directories(typed);
     WhenModal<TPdfOutSet>([&](TPdfOutSet& d) {
         d.PdfSetPathDisp->setText(QString::fromStdString(typed.string()));

@@ -31,7 +31,7 @@ class TReadSetTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        scanner = quillora::test::testHome() / "scanner";
+        scanner = quillora::test::TestHome() / "scanner";
         std::filesystem::create_directories(scanner);
         settings.ScannerDir = scanner.string();
         settings.VolNo = "3";
@@ -145,7 +145,7 @@ TEST_F(TReadSetTest, RedrawsThumbnailsOnlyWhenSizeOrStretchingChanged)
 
 TEST_F(TReadSetTest, StoresTheFolderSelectedInTheTree)
 {
-    const auto other = quillora::test::testHome() / "other";
+    const auto other = quillora::test::TestHome() / "other";
     std::filesystem::create_directories(other);
     QString shownAtStart, shownAfterClick, status;
     WhenModal<TReadSet>([&](TReadSet& d) {
@@ -164,7 +164,7 @@ TEST_F(TReadSetTest, StoresTheFolderSelectedInTheTree)
 
 TEST_F(TReadSetTest, AVanishedScannerFolderStartsAtTheFileSystemRoot)
 {
-    settings.ScannerDir = (quillora::test::testHome() / "gone").string();
+    settings.ScannerDir = (quillora::test::TestHome() / "gone").string();
     WhenModal<TReadSet>([&](TReadSet& d) { Click(d.Button1); });
     ASSERT_TRUE(dialog.Execute(settings, host));
     EXPECT_EQ(QString::fromStdString(settings.ScannerDir), QDir::toNativeSeparators(QDir::rootPath()));

@@ -6,7 +6,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utility>
 
 namespace quillora::platform {
 
@@ -54,19 +53,6 @@ int RenameNoReplace(const std::filesystem::path& from, const std::filesystem::pa
 }
 
 } // namespace
-
-FileHandle::~FileHandle() { Close(); }
-
-FileHandle::FileHandle(FileHandle&& other) noexcept : native_(std::exchange(other.native_, kClosed)) { }
-
-FileHandle& FileHandle::operator=(FileHandle&& other) noexcept
-{
-    if (this != &other) {
-        Close();
-        native_ = std::exchange(other.native_, kClosed);
-    }
-    return *this;
-}
 
 std::error_code FileHandle::WriteAll(std::string_view bytes)
 {

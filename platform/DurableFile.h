@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace quillora::platform {
 
@@ -17,9 +18,16 @@ namespace quillora::platform {
 class FileHandle {
 public:
     FileHandle() = default;
-    ~FileHandle();
-    FileHandle(FileHandle&& other) noexcept;
-    FileHandle& operator=(FileHandle&& other) noexcept;
+    ~FileHandle() { Close(); }
+    FileHandle(FileHandle&& other) noexcept : native_(std::exchange(other.native_, kClosed)) { }
+    FileHandle& operator=(FileHandle&& other) noexcept
+    {
+        if (this != &other) {
+            Close();
+            native_ = std::exchange(other.native_, kClosed);
+        }
+        return *this;
+    }
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
 

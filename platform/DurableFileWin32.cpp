@@ -3,7 +3,6 @@
 #include "platform/DurableFile.h"
 
 #include <algorithm>
-#include <utility>
 #include <windows.h>
 
 namespace quillora::platform {
@@ -63,19 +62,6 @@ OpenedFile Open(const std::filesystem::path& file, DWORD access, DWORD dispositi
 }
 
 } // namespace
-
-FileHandle::~FileHandle() { Close(); }
-
-FileHandle::FileHandle(FileHandle&& other) noexcept : native_(std::exchange(other.native_, kClosed)) { }
-
-FileHandle& FileHandle::operator=(FileHandle&& other) noexcept
-{
-    if (this != &other) {
-        Close();
-        native_ = std::exchange(other.native_, kClosed);
-    }
-    return *this;
-}
 
 std::error_code FileHandle::WriteAll(std::string_view bytes)
 {

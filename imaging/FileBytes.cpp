@@ -8,12 +8,11 @@
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 
 namespace quillora::imaging {
 
 // The file is opened by its native name, so names that are not UTF-8 are read too.
-std::vector<std::uint8_t> readFileBytes(const QString& fileName, const char* format)
+OpenedImageFile openImageFile(const QString& fileName, const char* format)
 {
     const auto fail = [&](ImageError::Kind kind, const std::string& detail) {
         throw ImageError(kind, fileName.toStdString(), format, detail);
@@ -25,21 +24,31 @@ std::vector<std::uint8_t> readFileBytes(const QString& fileName, const char* for
         fail(ImageError::Kind::Open, ec ? ec.message() : "no such file");
     if (!std::filesystem::is_regular_file(status))
         fail(ImageError::Kind::Open, "not a regular file"); // a FIFO would block the read
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    OpenedImageFile opened;
+    if (!opened.file.open(path, std::ios::in | std::ios::binary))
         fail(ImageError::Kind::Open, std::strerror(errno));
-    const auto size = static_cast<std::int64_t>(std::filesystem::file_size(path, ec));
+    opened.size = static_cast<std::int64_t>(std::filesystem::file_size(path, ec));
     if (ec)
         fail(ImageError::Kind::Open, ec.message());
-    if (size > kMaxFileBytes)
-        fail(ImageError::Kind::Bounds, "file of " + std::to_string(size) + " bytes, larger than " +
+    if (opened.size > kMaxFileBytes)
+        fail(ImageError::Kind::Bounds, "file of " + std::to_string(opened.size) + " bytes, larger than " +
                                            std::to_string(kMaxFileBytes) + " bytes");
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
-    if (file.bad())
-        fail(ImageError::Kind::Open, "read error");
+    return opened;
+}
+
+std::vector<std::uint8_t> readFileBytes(const QString& fileName, const char* format)
+{
+    OpenedImageFile opened = openImageFile(fileName, format);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(opened.size));
+    std::streamsize got = 0;
+    try {
+        got = opened.file.sgetn(reinterpret_cast<char*>(bytes.data()),
+                                static_cast<std::streamsize>(bytes.size()));
+    } catch (const std::exception& error) {
+        throw ImageError(ImageError::Kind::Open, fileName.toStdString(), format, error.what());
+    }
     // The file may have shrunk while being read: decode what is there.
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    bytes.resize(static_cast<std::size_t>(got));
     return bytes;
 }
 

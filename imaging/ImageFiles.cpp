@@ -29,6 +29,8 @@ QImage readImageFile(const QString& fileName)
     if (format == ImageFormat::Unknown)
         throw ImageError(ImageError::Kind::Decode, fileName.toStdString(), formatName(format),
                          "unsupported file extension");
+    if (format == ImageFormat::Jpeg)
+        return readJpegFile(fileName); // read as it decodes, never held whole
     return decodeImageBytes(readFileBytes(fileName, formatName(format)), fileName);
 }
 

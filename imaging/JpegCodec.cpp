@@ -6,7 +6,7 @@
 #include "imaging/JpegLib.h"
 
 #include <algorithm>
-#include <cstring>
+#include <cstdlib>
 
 namespace quillora::imaging {
 namespace {
@@ -30,19 +30,23 @@ void cmykRowToRgb(const std::uint8_t* cmyk, std::uint8_t* rgb, int width, bool i
     }
 }
 
-// One decode of one buffer: header first, then an optional scale and region.
+// One decode of one buffer or file: header first, then an optional scale and region.
 class JpegReader {
 public:
     JpegReader(std::span<const std::uint8_t> data, const QString& fileName) : fileName_(fileName)
     {
         if (!jpeglib::openAndReadHeader(d_, data.data(), data.size(),
                                         static_cast<long>(kMaxDecoderBufferBytes)))
-            failDecode(fileName_, d_.error.message);
-        const bool grey = d_.info.jpeg_color_space == JCS_GRAYSCALE;
-        if (!withinImageBounds(d_.info.image_width, d_.info.image_height, grey ? 1 : 4))
-            throw ImageError(ImageError::Kind::Bounds, fileName_.toStdString(), kFormat,
-                             boundsDetail(d_.info.image_width, d_.info.image_height, grey ? 1 : 4));
-        checkCoefficientBuffer();
+            fail();
+        checkHeader();
+    }
+
+    // Reads from the file as the decode goes; the source must outlive the reader.
+    JpegReader(jpeglib::FileSource& source, const QString& fileName) : fileName_(fileName), source_(&source)
+    {
+        if (!jpeglib::openFileAndReadHeader(d_, source, static_cast<long>(kMaxDecoderBufferBytes)))
+            fail();
+        checkHeader();
     }
 
     int width() const { return static_cast<int>(d_.info.image_width); }
@@ -53,7 +57,7 @@ public:
     {
         chooseOutput(scaleNum);
         if (!jpeglib::startDecompress(d_))
-            failDecode(fileName_, d_.error.message);
+            fail();
         const int fullWidth = static_cast<int>(d_.info.output_width);
         const int keepWidth = std::min(maxWidth, fullWidth);
         const int keepHeight = std::min(maxHeight, static_cast<int>(d_.info.output_height));
@@ -62,27 +66,45 @@ public:
         if (keepWidth + 4 < fullWidth)
             cropTo(keepWidth);
 
-        QImage image(keepWidth, keepHeight, grey() ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+        QImage image = makeTarget(keepWidth, keepHeight);
         if (image.isNull())
             throw ImageError(ImageError::Kind::Bounds, fileName_.toStdString(), kFormat, "out of memory");
         readRows(image);
         const bool wholeImage =
             keepHeight == static_cast<int>(d_.info.output_height) && keepWidth == fullWidth;
         if (wholeImage && !jpeglib::finishDecompress(d_))
-            failDecode(fileName_, d_.error.message);
+            fail();
         if (d_.error.truncated)
             failDecode(fileName_, "the data ends before the image does");
         return image;
     }
 
 private:
+    // A libjpeg error: a file that could not be read is reported as such, anything else as data
+    // that does not decode.
+    [[noreturn]] void fail() const
+    {
+        if (source_ && source_->readFailed)
+            throw ImageError(ImageError::Kind::Open, fileName_.toStdString(), kFormat, "read error");
+        failDecode(fileName_, d_.error.message);
+    }
+
+    void checkHeader()
+    {
+        const bool grey = d_.info.jpeg_color_space == JCS_GRAYSCALE;
+        if (!withinImageBounds(d_.info.image_width, d_.info.image_height, grey ? 1 : 4))
+            throw ImageError(ImageError::Kind::Bounds, fileName_.toStdString(), kFormat,
+                             boundsDetail(d_.info.image_width, d_.info.image_height, grey ? 1 : 4));
+        checkCoefficientBuffer();
+    }
+
     // A progressive or multi-scan image keeps every coefficient of the whole image (two bytes
     // each) until its last scan; a tiny file can declare gigabytes of them.
     void checkCoefficientBuffer()
     {
         bool multiple = false;
         if (!jpeglib::hasMultipleScans(d_, multiple))
-            failDecode(fileName_, d_.error.message);
+            fail();
         if (!multiple)
             return;
         int maxH = 1, maxV = 1;
@@ -128,29 +150,44 @@ private:
         JDIMENSION xoffset = 0;
         JDIMENSION width = std::min(static_cast<JDIMENSION>(keepWidth) + kEdgeMargin, d_.info.output_width);
         if (!jpeglib::cropColumns(d_, &xoffset, &width))
-            failDecode(fileName_, d_.error.message);
+            fail();
+    }
+
+    // The image the rows are decoded into. Its rows have room for a whole decoded row, which a
+    // crop widens to whole blocks, so libjpeg writes straight into it; CMYK rows are converted
+    // from a row buffer instead.
+    QImage makeTarget(int width, int height) const
+    {
+        const QImage::Format format = grey() ? QImage::Format_Grayscale8 : QImage::Format_RGB888;
+        if (cmyk())
+            return QImage(width, height, format);
+        const auto rowBytes = static_cast<qsizetype>(d_.info.output_width) * d_.info.output_components;
+        const qsizetype stride = (rowBytes + 3) / 4 * 4;
+        auto* pixels = static_cast<uchar*>(std::malloc(static_cast<std::size_t>(stride) * height));
+        if (!pixels)
+            return {};
+        return QImage(
+            pixels, width, height, stride, format, [](void* block) { std::free(block); }, pixels);
     }
 
     void readRows(QImage& image)
     {
-        const int components = d_.info.output_components;
-        const std::size_t keepBytes = static_cast<std::size_t>(image.width()) * (grey() ? 1 : 3);
-        const bool direct = !cmyk() && d_.info.output_width == static_cast<JDIMENSION>(image.width());
-        std::vector<std::uint8_t> row(direct ? 0 : std::size_t{d_.info.output_width} * components);
+        if (!cmyk()) {
+            for (int y = 0; y < image.height(); ++y)
+                if (!jpeglib::readRow(d_, image.scanLine(y)))
+                    fail();
+            return;
+        }
+        std::vector<std::uint8_t> row(std::size_t{d_.info.output_width} * d_.info.output_components);
         for (int y = 0; y < image.height(); ++y) {
-            std::uint8_t* target = image.scanLine(y);
-            if (!jpeglib::readRow(d_, direct ? target : row.data()))
-                failDecode(fileName_, d_.error.message);
-            if (direct)
-                continue;
-            if (cmyk())
-                cmykRowToRgb(row.data(), target, image.width(), d_.info.saw_Adobe_marker);
-            else
-                std::memcpy(target, row.data(), keepBytes);
+            if (!jpeglib::readRow(d_, row.data()))
+                fail();
+            cmykRowToRgb(row.data(), image.scanLine(y), image.width(), d_.info.saw_Adobe_marker);
         }
     }
 
     QString fileName_;
+    jpeglib::FileSource* source_ = nullptr;
     jpeglib::Decompressor d_;
 };
 
@@ -165,12 +202,36 @@ unsigned scaleNumeratorFor(int width, int height, int minWidth, int minHeight)
     return 8;
 }
 
+QImage ReadWhole(JpegReader& reader) { return reader.read(8, reader.width(), reader.height()); }
+
+ScaledJpeg ReadScaled(JpegReader& reader, const MinimumSize& minimumSize)
+{
+    const QSize full(reader.width(), reader.height());
+    const QSize minimum = minimumSize(full);
+    const unsigned n = scaleNumeratorFor(full.width(), full.height(), minimum.width(), minimum.height());
+    return {reader.read(n, full.width(), full.height()), full};
+}
+
+MinimumSize FixedMinimum(int minWidth, int minHeight)
+{
+    return [=](QSize) { return QSize(minWidth, minHeight); };
+}
+
+// The file is read as the decode asks for it, not first as a whole.
+template <typename Decode> auto ReadFromFile(const QString& fileName, Decode decode)
+{
+    OpenedImageFile opened = openImageFile(fileName, kFormat);
+    jpeglib::FileSource source(opened.file);
+    JpegReader reader(source, fileName);
+    return decode(reader);
+}
+
 } // namespace
 
 QImage decodeJpeg(std::span<const std::uint8_t> data, const QString& fileName)
 {
     JpegReader reader(data, fileName);
-    return reader.read(8, reader.width(), reader.height());
+    return ReadWhole(reader);
 }
 
 QImage decodeJpegTopLeft(std::span<const std::uint8_t> data, const QString& fileName, int width, int height)
@@ -183,36 +244,30 @@ ScaledJpeg decodeJpegScaled(std::span<const std::uint8_t> data, const QString& f
                             const MinimumSize& minimumSize)
 {
     JpegReader reader(data, fileName);
-    const QSize full(reader.width(), reader.height());
-    const QSize minimum = minimumSize(full);
-    const unsigned n = scaleNumeratorFor(full.width(), full.height(), minimum.width(), minimum.height());
-    return {reader.read(n, full.width(), full.height()), full};
+    return ReadScaled(reader, minimumSize);
 }
 
 ScaledJpeg decodeJpegScaled(std::span<const std::uint8_t> data, const QString& fileName, int minWidth,
                             int minHeight)
 {
-    return decodeJpegScaled(data, fileName, [=](QSize) { return QSize(minWidth, minHeight); });
+    return decodeJpegScaled(data, fileName, FixedMinimum(minWidth, minHeight));
 }
 
-QImage readJpegFile(const QString& fileName)
-{
-    return decodeJpeg(readFileBytes(fileName, kFormat), fileName);
-}
+QImage readJpegFile(const QString& fileName) { return ReadFromFile(fileName, ReadWhole); }
 
 QImage readJpegTopLeft(const QString& fileName, int width, int height)
 {
-    return decodeJpegTopLeft(readFileBytes(fileName, kFormat), fileName, width, height);
+    return ReadFromFile(fileName, [=](JpegReader& reader) { return reader.read(8, width, height); });
 }
 
 ScaledJpeg readJpegScaled(const QString& fileName, const MinimumSize& minimumSize)
 {
-    return decodeJpegScaled(readFileBytes(fileName, kFormat), fileName, minimumSize);
+    return ReadFromFile(fileName, [&](JpegReader& reader) { return ReadScaled(reader, minimumSize); });
 }
 
 ScaledJpeg readJpegScaled(const QString& fileName, int minWidth, int minHeight)
 {
-    return decodeJpegScaled(readFileBytes(fileName, kFormat), fileName, minWidth, minHeight);
+    return readJpegScaled(fileName, FixedMinimum(minWidth, minHeight));
 }
 
 std::vector<std::uint8_t> encodeJpeg(const QImage& image, int quality, bool forceBaseline,

@@ -1,5 +1,5 @@
 #pragma once
-// JPEG decoding and encoding through libjpeg, on memory buffers, plus the two fast reads the chart
+// JPEG decoding and encoding through libjpeg, on memory buffers and files, plus the two fast reads the chart
 // composer and the thumbnails use. All functions throw ImageError (never return a broken image):
 //   Kind::Open    the file cannot be opened (file-based functions only)
 //   Kind::Decode  the data is not a complete JPEG image (corrupt, truncated, empty)
@@ -40,7 +40,8 @@ ScaledJpeg decodeJpegScaled(std::span<const std::uint8_t> data, const QString& f
 ScaledJpeg decodeJpegScaled(std::span<const std::uint8_t> data, const QString& fileName, int minWidth,
                             int minHeight);
 
-// The same three reads from a file.
+// The same three reads from a file, which is read in blocks as the decode goes: a region read
+// stops reading where the region ends. A file that cannot be read is Kind::Open.
 QImage readJpegFile(const QString& fileName);
 QImage readJpegTopLeft(const QString& fileName, int width, int height);
 ScaledJpeg readJpegScaled(const QString& fileName, const MinimumSize& minimumSize);

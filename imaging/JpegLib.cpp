@@ -34,6 +34,54 @@ void installErrorState(ErrorState& state)
     state.truncated = false;
 }
 
+FileSource& SourceOf(j_decompress_ptr info) { return *static_cast<FileSource*>(info->client_data); }
+
+void StartReading(j_decompress_ptr info) { SourceOf(info).started = false; }
+
+// Refills the block from the file. An exception from the stream is caught here, and the error
+// leaves by libjpeg's error exit only after the catch block has ended.
+boolean FillBlock(j_decompress_ptr info)
+{
+    FileSource& source = SourceOf(info);
+    std::streamsize got = 0;
+    try {
+        got = source.file->sgetn(reinterpret_cast<char*>(source.block.data()),
+                                 static_cast<std::streamsize>(source.block.size()));
+    } catch (...) {
+        source.readFailed = true;
+    }
+    if (source.readFailed)
+        ERREXIT(info, JERR_FILE_READ);
+    if (got <= 0) {
+        if (!source.started)
+            ERREXIT(info, JERR_INPUT_EMPTY);
+        WARNMS(info, JWRN_JPEG_EOF);
+        source.block[0] = 0xFF;
+        source.block[1] = JPEG_EOI;
+        got = 2;
+    }
+    source.manager.next_input_byte = source.block.data();
+    source.manager.bytes_in_buffer = static_cast<std::size_t>(got);
+    source.started = true;
+    return TRUE;
+}
+
+// Markers the decoder does not use are skipped; they may be longer than a block.
+void SkipBytes(j_decompress_ptr info, long count)
+{
+    if (count <= 0)
+        return;
+    jpeg_source_mgr& manager = SourceOf(info).manager;
+    while (count > static_cast<long>(manager.bytes_in_buffer)) {
+        count -= static_cast<long>(manager.bytes_in_buffer);
+        FillBlock(info);
+    }
+    manager.next_input_byte += count;
+    manager.bytes_in_buffer -= static_cast<std::size_t>(count);
+}
+
+void StopReading(j_decompress_ptr) { }
+
 } // namespace
 
 Decompressor::Decompressor()
@@ -75,6 +123,24 @@ bool openAndReadHeader(Decompressor& d, const std::uint8_t* data, std::size_t si
     return true;
 }
 
+bool openFileAndReadHeader(Decompressor& d, FileSource& source, long memoryLimit)
+{
+    if (setjmp(d.error.jump))
+        return false;
+    jpeg_create_decompress(&d.info);
+    d.created = true;
+    d.info.mem->max_memory_to_use = memoryLimit;
+    source.manager.init_source = StartReading;
+    source.manager.fill_input_buffer = FillBlock;
+    source.manager.skip_input_data = SkipBytes;
+    source.manager.resync_to_restart = jpeg_resync_to_restart;
+    source.manager.term_source = StopReading;
+    d.info.client_data = &source;
+    d.info.src = &source.manager;
+    jpeg_read_header(&d.info, TRUE);
+    return true;
+}
+
 bool hasMultipleScans(Decompressor& d, bool& multiple)
 {
     if (setjmp(d.error.jump))
@@ -104,7 +170,7 @@ bool readRow(Decompressor& d, std::uint8_t* row)
     if (setjmp(d.error.jump))
         return false;
     JSAMPROW rows[1] = {row};
-    // Only a suspending source returns no row; the memory source never suspends.
+    // Only a suspending source returns no row; neither the memory nor the file source suspends.
     return jpeg_read_scanlines(&d.info, rows, 1) == 1;
 }
 

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <cstdio> // jpeglib.h needs FILE and size_t declared first
 #include <jpeglib.h>
+#include <streambuf>
+#include <vector>
 
 namespace quillora::imaging::jpeglib {
 
@@ -48,6 +50,21 @@ public:
 // Creates the decompressor over the bytes (which must outlive it) and reads the header. libjpeg
 // may allocate at most `memoryLimit` bytes for its own buffers; more ends the decode with an error.
 bool openAndReadHeader(Decompressor& d, const std::uint8_t* data, std::size_t size, long memoryLimit);
+// Compressed data read from an open file in blocks as libjpeg asks for it: a decode that stops
+// early (a crop) reads no further, and the whole file is never held in memory. Data that ends
+// before the image does is handled as with a memory source (a warning, then an end marker).
+struct FileSource {
+    explicit FileSource(std::streambuf& file) : file(&file), block(kBlockBytes) { }
+    static constexpr std::size_t kBlockBytes = 64 * 1024;
+    jpeg_source_mgr manager{};
+    std::streambuf* file;
+    std::vector<JOCTET> block;
+    bool started = false;
+    bool readFailed = false; // the system reported an error reading the file
+};
+
+// Creates the decompressor reading from the source (which must outlive it) and reads the header.
+bool openFileAndReadHeader(Decompressor& d, FileSource& source, long memoryLimit);
 // Whether decoding needs the whole image's coefficients in memory (progressive or multi-scan).
 bool hasMultipleScans(Decompressor& d, bool& multiple);
 // jpeg_start_decompress with the output parameters the caller set in d.info.

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 class TPdfOutputStream {
 public:
@@ -34,7 +35,11 @@ private:
 class TPdfMemoryStream final : public TPdfOutputStream {
 public:
     TPdfMemoryStream() = default;
+    // Room for `bytes` in advance, so a large document is not copied as it grows.
+    void Reserve(std::size_t bytes) { bytes_.reserve(bytes); }
     const std::string& Bytes() const { return bytes_; }
+    // Hands the bytes over and leaves the stream empty.
+    std::string TakeBytes() { return std::exchange(bytes_, {}); }
 
 private:
     void DoWrite(std::string_view bytes) override { bytes_.append(bytes); }

@@ -42,6 +42,7 @@ void TPdfCreate::BeginPdf(const std::string& path)
     PRLayoutPanel1.SetWidth(AreaWidth);
     PRLayoutPanel1.SetHeight(AreaHeight);
     PageDest = nullptr;
+    imageBytes_ = 0;
     PReport1.SetFileName(path);
     PReport1.StartDocument();
 }
@@ -65,6 +66,7 @@ void TPdfCreate::AddPreparedPage(const quillora::PageImage& image)
     }
     PRJpegImage1.SetBounds(0, 0, image.width, image.height);
     PRJpegImage1.SetPicture(TPdfJpegPicture{image.jpeg, image.width, image.height});
+    imageBytes_ += image.jpeg->size();
     PReport1.PrintPage(PRPage1);
 }
 
@@ -76,10 +78,13 @@ void TPdfCreate::EndPdf()
 
 std::string TPdfCreate::EndPdfToBytes()
 {
+    // The page images make up nearly all of the file; the rest is a few kB per page.
+    constexpr std::size_t kPageObjectBytes = 4096;
     TPdfMemoryStream stream;
+    stream.Reserve(imageBytes_ + static_cast<std::size_t>(PReport1.PageCount() + 4) * kPageObjectBytes);
     PageDest = nullptr;
     PReport1.FinishDocument(stream);
-    return stream.Bytes();
+    return stream.TakeBytes();
 }
 
 void TPdfCreate::PRPage1PrintPage(TPRPage&, TPRCanvas&)

@@ -55,4 +55,7 @@ public:
     std::string EndPdfToBytes();
 
     void PRPage1PrintPage(TPRPage& sender, TPRCanvas& canvas);
+
+private:
+    std::size_t imageBytes_ = 0; // the page images' JPEG data in the document
 };

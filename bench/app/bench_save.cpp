@@ -28,7 +28,7 @@ namespace {
 
 constexpr int kPages = 20;
 constexpr int kA4Width = 2480, kA4Height = 3508;
-constexpr int kRounds = 3;
+constexpr int kRounds = 7;
 
 class QuietQuestions final : public save::SaveQuestions {
 public:

@@ -135,6 +135,38 @@ TEST(ScaledRead, PicksTheSmallestScaleThatStillCoversTheTarget)
     EXPECT_EQ(whole.image.size(), QSize(640, 480));
 }
 
+// Application markers the decoder skips, together longer than the file source's 64 KiB block,
+// put right after the start-of-image marker.
+QByteArray withLongMarkers(const QByteArray& jpeg)
+{
+    QByteArray marker("\xFF\xE9\xFF\xFF", 4); // APP9, the longest segment there is
+    marker.append(QByteArray(65533, 'x'));
+    return jpeg.left(2) + marker + marker + jpeg.mid(2);
+}
+
+TEST(JpegFiles, AreReadInBlocksAndDecodeAsTheSameBytesInMemory)
+{
+    QTemporaryDir dir;
+    const QByteArray bytes = withLongMarkers(toBytes(encodeJpeg(colourImage(701, 503), 90, true)));
+    const std::span<const std::uint8_t> data(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                             static_cast<std::size_t>(bytes.size()));
+    const QString file = dir.filePath("long.jpg");
+    writeBytes(file, bytes);
+    EXPECT_EQ(readJpegFile(file), decodeJpeg(data, "m"));
+    EXPECT_EQ(readJpegTopLeft(file, 634, 434), decodeJpegTopLeft(data, "m", 634, 434));
+    EXPECT_EQ(readJpegScaled(file, 90, 60).image, decodeJpegScaled(data, "m", 90, 60).image);
+
+    writeBytes(file, bytes.left(bytes.size() - 5000));
+    try {
+        readJpegFile(file);
+        ADD_FAILURE() << "a truncated file decoded";
+    } catch (const ImageError& error) {
+        EXPECT_EQ(error.kind(), ImageError::Kind::Decode);
+    }
+    // Only the region's rows are needed, and they lie before the cut.
+    EXPECT_EQ(readJpegTopLeft(file, 100, 16), decodeJpegTopLeft(data, "m", 100, 16));
+}
+
 TEST(JpegFiles, AGreyJpegDecodesToGreyscale)
 {
     const auto bytes = encodeJpeg(greyImage(30, 20), 90, false);

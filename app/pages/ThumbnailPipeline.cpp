@@ -22,11 +22,18 @@ work::JobLimits ThumbnailLimits()
 
 } // namespace
 
-ThumbnailPipeline::ThumbnailPipeline(QStringList files, int side, bool stretch)
+ThumbnailPipeline::ThumbnailPipeline(QStringList files, int side, bool stretch, ThumbnailCache* cache)
     : ThumbnailPipeline(
           std::move(files),
-          [side, stretch](const QString& file) { return MakeThumbnailPicture(file, side, stretch); },
-          [](const QString& file) { return imaging::DecodedBytesEstimate(file); })
+          [side, stretch, cache](const QString& file) {
+              return cache ? CachedThumbnailPicture(file, side, stretch, *cache)
+                           : MakeThumbnailPicture(file, side, stretch);
+          },
+          [side, stretch, cache](const QString& file) -> std::int64_t {
+              if (cache && !cache->Find(file, side, stretch).isNull())
+                  return 0; // nothing to decode
+              return imaging::DecodedBytesEstimate(file);
+          })
 {
 }
 

@@ -7,6 +7,7 @@
 // early (the intake stops, the list is cleared, the window closes) drops the files not yet
 // started and waits only for those being decoded.
 #include "app/pages/Thumbnail.h"
+#include "app/pages/ThumbnailCache.h"
 #include "app/work/OrderedJobs.h"
 
 #include <QElapsedTimer>
@@ -24,7 +25,8 @@ public:
     // The bytes making the thumbnail of a file will hold while it is decoded.
     using Cost = std::function<std::int64_t(const QString& file)>;
 
-    ThumbnailPipeline(QStringList files, int side, bool stretch);
+    // With a cache, pictures kept there are used and new ones are kept.
+    ThumbnailPipeline(QStringList files, int side, bool stretch, ThumbnailCache* cache = nullptr);
     ThumbnailPipeline(QStringList files, Maker maker, Cost cost = {});
     ~ThumbnailPipeline();
     ThumbnailPipeline(const ThumbnailPipeline&) = delete;

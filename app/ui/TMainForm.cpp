@@ -6,6 +6,7 @@
 #include "app/ui/Help.h"
 #include "app/ui/PageListView.h"
 #include "app/ui/ScannerCommands.h"
+#include "app/ui/ThumbnailPrewarmHook.h"
 #include "app/ui/Tinfo.h"
 #include "app/ui/WarningWindows.h"
 #include "app/ui/WorkJournalHook.h"
@@ -136,7 +137,17 @@ void TMainForm::FormShow()
     if (!loaded.ok)
         prompts_->showError(this, QString::fromStdString(loaded.message));
     journal_ = std::make_unique<quillora::ui::WorkJournalHook>(*this, *prompts_);
+    prewarm_ = std::make_unique<quillora::ui::ThumbnailPrewarmHook>(*this, thumbnailCache_);
+    prewarm_->Restart();
 }
+
+void TMainForm::PrepareScannerThumbnails()
+{
+    if (prewarm_)
+        prewarm_->Restart();
+}
+
+bool TMainForm::PreparingThumbnails() const { return prewarm_ && prewarm_->Preparing(); }
 
 bool TMainForm::PointOpenFileList()
 {
@@ -201,7 +212,11 @@ void TMainForm::N13Click()
 
 void TMainForm::N11Click() { prompts_->execModal(*infoForm_); }
 
-void TMainForm::ReadImageClick() { readSetForm_->Execute(*settings_, *this); }
+void TMainForm::ReadImageClick()
+{
+    readSetForm_->Execute(*settings_, *this);
+    PrepareScannerThumbnails();
+}
 
 void TMainForm::SetSerialNumberText(const QString& text) { VolNoEdit->setText(text); }
 
@@ -255,6 +270,7 @@ void TMainForm::FormClose()
         return;
     closing_ = true;
     journal_.reset(); // the work stays journaled until it is saved or cleared
+    prewarm_.reset();
     PageList.clear();
     ThumbNailList.reset(settings_->ImSize);
     if (!shown_)

@@ -4,6 +4,7 @@
 // app/pages, the intake decisions in app/intake and the save in app/save; this window wires
 // its controls to them and answers their questions through MainFormPrompts.
 #include "app/pages/PageList.h"
+#include "app/pages/ThumbnailCache.h"
 #include "app/pages/ThumbnailList.h"
 #include "app/ui/MainFormPrompts.h"
 #include "app/ui/PageImageEditor.h"
@@ -36,6 +37,7 @@ class Tinfo;
 namespace quillora::ui {
 class PageListView;
 class ScannerCommands;
+class ThumbnailPrewarmHook;
 class WarningWindows;
 class WorkJournalHook;
 } // namespace quillora::ui
@@ -207,6 +209,11 @@ public:
 
     // Intake steps.
     QString BuildFileFilter() const;
+    // The thumbnails of the scanner folder's files are made ahead of the intake; this starts
+    // over after the scanner folder changed in the settings.
+    void PrepareScannerThumbnails();
+    bool PreparingThumbnails() const;
+    const quillora::pages::ThumbnailCache& KeptThumbnails() const { return thumbnailCache_; }
     void ScannerFolderIntake(bool replace);
     void FolderIntake(bool replace);
 
@@ -218,6 +225,7 @@ protected:
 private:
     friend class PageListLock;
     friend class quillora::ui::WorkJournalHook; // restores pages as an intake does
+    friend class quillora::ui::ThumbnailPrewarmHook;
 
     void FormCreate();
     void FormShow();
@@ -236,6 +244,7 @@ private:
 
     void SetNoteTabVisible(bool visible);
     void ResetInputFields();
+    void HoldThumbnailPrewarm(); // an intake, redraw or save needs the cores
     void FinishIntake(const QStringList& added);
     bool AppendPages(const QStringList& files);
     void AddPageItem(const APageList& page);
@@ -282,6 +291,8 @@ private:
     std::unique_ptr<quillora::ui::WarningWindows> warnings_;
     std::unique_ptr<quillora::ui::ScannerCommands> scanner_;
     std::unique_ptr<quillora::ChartComposer> composer_;
+    quillora::pages::ThumbnailCache thumbnailCache_;
+    std::unique_ptr<quillora::ui::ThumbnailPrewarmHook> prewarm_; // after the cache it fills
     // Last, so that it is dropped (and writes the journal) while everything it reads still exists.
     std::unique_ptr<quillora::ui::WorkJournalHook> journal_;
 };

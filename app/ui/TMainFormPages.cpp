@@ -5,6 +5,7 @@
 #include "app/pages/ThumbnailPipeline.h"
 #include "app/ui/PageListView.h"
 #include "app/ui/TMainForm.h"
+#include "app/ui/ThumbnailPrewarmHook.h"
 #include "dialogs/TTagForm.h"
 
 #include <QAction>
@@ -37,6 +38,12 @@ void TMainForm::ResetThumbnails()
     // The page kept for undo refers to a picture of the old list.
     PageList.forgetRemoved();
     UpdateUndoAction();
+}
+
+void TMainForm::HoldThumbnailPrewarm()
+{
+    if (prewarm_)
+        prewarm_->Hold();
 }
 
 void TMainForm::ShowItemPicture(QListWidgetItem& item, const APageList& page)
@@ -82,7 +89,9 @@ void TMainForm::ClearPages()
 bool TMainForm::AppendPages(const QStringList& files)
 {
     PageListLock lock(*this);
-    quillora::pages::ThumbnailPipeline pipeline(files, ThumbNailList.side(), settings_->ThumbStrech);
+    HoldThumbnailPrewarm();
+    quillora::pages::ThumbnailPipeline pipeline(files, ThumbNailList.side(), settings_->ThumbStrech,
+                                                &thumbnailCache_);
     bool complete = true;
     for (const QString& file : files) {
         const Thumbnail thumb = pipeline.next();
@@ -120,7 +129,9 @@ void TMainForm::RedrawPages()
     // Every record gets its new picture index even when a file cannot be read any more, so
     // that no page keeps an index into the pictures of the old list.
     QStringList unreadable;
-    quillora::pages::ThumbnailPipeline pipeline(files, ThumbNailList.side(), settings_->ThumbStrech);
+    HoldThumbnailPrewarm();
+    quillora::pages::ThumbnailPipeline pipeline(files, ThumbNailList.side(), settings_->ThumbStrech,
+                                                &thumbnailCache_);
     for (int k = 0; k < PageList.size(); ++k) {
         const Thumbnail thumb = pipeline.next();
         APageList& page = PageList.at(k);

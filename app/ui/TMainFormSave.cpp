@@ -123,6 +123,7 @@ void TMainForm::SaveButtonClick()
         return;
     SetStatusText(1, QString());
     EnableControls(false);
+    HoldThumbnailPrewarm();
     RefreshActiveTab();
     MarkField(IdEdit, false);
     MarkField(VolNoEdit, false);

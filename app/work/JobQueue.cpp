@@ -107,6 +107,14 @@ void JobQueue::Clear()
     states_.clear();
 }
 
+std::size_t JobQueue::DropQueued()
+{
+    const std::lock_guard lock(mutex_);
+    const std::size_t dropped = queued_.size();
+    DropQueuedLocked();
+    return dropped;
+}
+
 // The jobs not started are the newest ones, since jobs start in submission order.
 void JobQueue::DropQueuedLocked()
 {

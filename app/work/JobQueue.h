@@ -52,6 +52,9 @@ public:
     void PopFront();
     // Drops the jobs that have not started, waits for the running ones and forgets them all.
     void Clear();
+    // Drops the jobs that have not started, without waiting; returns how many. They are the
+    // newest ones, since jobs start in submission order.
+    std::size_t DropQueued();
 
 private:
     enum class State { Queued, Running, Finished };

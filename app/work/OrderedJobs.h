@@ -77,6 +77,14 @@ public:
         outcomes_.clear();
     }
 
+    // Drops the jobs that have not started; the running ones go on, and their outcomes are
+    // taken as before.
+    void DropQueued()
+    {
+        for (std::size_t dropped = queue_.DropQueued(); dropped > 0; --dropped)
+            outcomes_.pop_back();
+    }
+
 private:
     JobQueue queue_;
     std::deque<std::unique_ptr<JobOutcome<T>>> outcomes_;

@@ -6,6 +6,8 @@
 #include "app/ui/ScannerCommands.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -116,6 +118,20 @@ TEST_F(MainFormTest, PickedFilesFollowTheSequenceAndMustLieInTheScannerFolder)
     form->FileOpen->trigger();
     EXPECT_EQ(form->StatusText(1), QStringLiteral("ファイルの指定がされていません。"));
     EXPECT_EQ(namesOf(*form), QStringLiteral("x.jpg,z.jpg,y.jpg"));
+}
+
+TEST_F(MainFormTest, ScansArrivingWhileTheWindowIsOpenHaveTheirThumbnailsMadeAhead)
+{
+    form->PrepareScannerThumbnails(); // as after the scanner folder changed in the settings
+    addScan(QStringLiteral("1.png"));
+    addScan(QStringLiteral("2.bmp"));
+    const QDeadlineTimer deadline(20000);
+    while ((form->PreparingThumbnails() || form->KeptThumbnails().Count() < 2) && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_EQ(form->KeptThumbnails().Count(), 2);
+    takeInScannerFolder();
+    ASSERT_EQ(form->PageList.size(), 2);
+    EXPECT_GE(form->PageList.at(1).ImageIndex, 0);
 }
 
 TEST_F(MainFormTest, UndecodableFileBecomesAPageWithoutPicture)

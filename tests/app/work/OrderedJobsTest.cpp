@@ -126,6 +126,30 @@ TEST(OrderedJobs, DestructionWaitsOnlyForRunningJobs)
     EXPECT_EQ(ran.load(), 0);
 }
 
+TEST(OrderedJobs, DroppingQueuedJobsLeavesTheRunningOneToFinishAndBeTaken)
+{
+    std::promise<void> started;
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    std::atomic<int> ran{0};
+    OrderedJobs<int> jobs({1, 4, 0});
+    jobs.Submit({}, [&, released] {
+        started.set_value();
+        released.wait();
+        return 1;
+    });
+    for (int i = 0; i < 5; ++i)
+        jobs.Submit({}, [&ran] { return 10 + ++ran; });
+    started.get_future().wait();
+    jobs.DropQueued(); // does not wait for the running job
+    EXPECT_EQ(jobs.Size(), 1u);
+    release.set_value();
+    jobs.Submit({}, [] { return 2; });
+    EXPECT_EQ(jobs.TakeNext().value, 1);
+    EXPECT_EQ(jobs.TakeNext().value, 2);
+    EXPECT_EQ(ran.load(), 0);
+}
+
 TEST(OrderedJobs, EveryExceptionBecomesAnOutcome)
 {
     OrderedJobs<int> jobs({2, 4, 100});

@@ -2,6 +2,7 @@
 
 #include "imaging/FileBytes.h"
 #include "imaging/ImageFormat.h"
+#include "imaging/JpegCodec.h"
 #include "imaging/TiffStream.h"
 
 #include <QImageReader>
@@ -9,13 +10,21 @@
 namespace quillora::imaging {
 namespace {
 
-// JPEG, PNG and BMP headers lie at the start of the file; Qt's readers stop after them.
+// PNG and BMP headers lie at the start of the file; Qt's readers stop after them.
 std::optional<QSize> ReadSizeWithQt(const QString& fileName, const char* format)
 {
     QImageReader reader(fileName, format);
     reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())
+        return std::nullopt;
+    return size;
+}
+
+std::optional<QSize> ReadJpegSize(const QString& fileName)
+{
+    const QSize size = readJpegSize(fileName);
+    if (size.isEmpty())
         return std::nullopt;
     return size;
 }
@@ -43,7 +52,7 @@ std::optional<QSize> ReadImageSize(const QString& fileName)
 {
     try {
         switch (formatForReading(fileName)) {
-        case ImageFormat::Jpeg: return ReadSizeWithQt(fileName, "jpeg");
+        case ImageFormat::Jpeg: return ReadJpegSize(fileName);
         case ImageFormat::Png: return ReadSizeWithQt(fileName, "png");
         case ImageFormat::Bmp: return ReadSizeWithQt(fileName, "bmp");
         case ImageFormat::Tiff: return ReadTiffSize(fileName);

@@ -255,6 +255,17 @@ ScaledJpeg decodeJpegScaled(std::span<const std::uint8_t> data, const QString& f
 
 QImage readJpegFile(const QString& fileName) { return ReadFromFile(fileName, ReadWhole); }
 
+QSize readJpegSize(const QString& fileName)
+{
+    OpenedImageFile opened = openImageFile(fileName, kFormat);
+    jpeglib::FileSource source(opened.file);
+    jpeglib::Decompressor decompressor;
+    if (!jpeglib::openFileAndReadHeader(decompressor, source, static_cast<long>(kMaxDecoderBufferBytes)))
+        failDecode(fileName, decompressor.error.message);
+    return {static_cast<int>(decompressor.info.image_width),
+            static_cast<int>(decompressor.info.image_height)};
+}
+
 QImage readJpegTopLeft(const QString& fileName, int width, int height)
 {
     return ReadFromFile(fileName, [=](JpegReader& reader) { return reader.read(8, width, height); });

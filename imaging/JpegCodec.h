@@ -46,6 +46,8 @@ QImage readJpegFile(const QString& fileName);
 QImage readJpegTopLeft(const QString& fileName, int width, int height);
 ScaledJpeg readJpegScaled(const QString& fileName, const MinimumSize& minimumSize);
 ScaledJpeg readJpegScaled(const QString& fileName, int minWidth, int minHeight);
+// The size the file's header declares; reads no further than the header.
+QSize readJpegSize(const QString& fileName);
 
 // Encodes with jpeg_set_defaults and jpeg_set_quality(quality, forceBaseline), rows top to bottom.
 // A Format_Grayscale8 image gives a one-component JPEG, every other image is converted to 24-bit

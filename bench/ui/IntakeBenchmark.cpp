@@ -3,6 +3,7 @@
 // loop meanwhile (how long the window could not paint or answer). Once with scans that were
 // there before the window opened (every thumbnail is decoded during the intake), once with
 // scans that arrived while the window was open (their thumbnails were made meanwhile).
+#include "app/pages/Thumbnail.h"
 #include "app/ui/MainFormPrompts.h"
 #include "app/ui/PageListView.h"
 #include "app/ui/TMainForm.h"
@@ -19,6 +20,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -156,6 +158,21 @@ Figures runIntake(const QString& scans, int imSize, bool arrivedWhileOpen)
     return figures;
 }
 
+// The decoding alone, on one thread: the best of three passes over the ten distinct scans.
+double thumbnailMsAlone(const QString& folder, int side)
+{
+    double best = 1e30;
+    for (int pass = 0; pass < 3; ++pass) {
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < 10; ++i)
+            quillora::pages::MakeThumbnailPicture(
+                QDir(folder).filePath(QStringLiteral("scan%1.jpg").arg(i, 3, 10, QChar(u'0'))), side, false);
+        best = std::min(best, static_cast<double>(clock.nsecsElapsed()) / 1e6 / 10);
+    }
+    return best;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -173,6 +190,10 @@ int main(int argc, char** argv)
     std::printf("generated %d A4 JPEG scans (2480x3508, %lld KB each) in %lld ms\n", count,
                 QFileInfo(QDir(scans.path()).filePath(QStringLiteral("scan000.jpg"))).size() / 1024,
                 prepare.elapsed());
+    const double alone = thumbnailMsAlone(scans.path(), 64);
+    std::printf(
+        "one thumbnail decoded alone on one thread: %.1f ms, so %d need at least %.0f ms of two cores\n",
+        alone, count, alone * count / 2);
     for (const bool arrivedWhileOpen : {false, true}) {
         std::printf(arrivedWhileOpen ? "scans that arrived while the window was open:\n"
                                      : "scans that were there before the window opened:\n");

@@ -93,6 +93,9 @@ QImage scaleBytes(const QImage& source, int width, int height)
         if (bytesPerPixel == 4) {
             for (int x = 0; x < width; ++x)
                 std::memcpy(out + 4 * x, in + offsets[static_cast<std::size_t>(x)], 4);
+        } else if (bytesPerPixel == 3) { // decoded colour pages: a fixed-size copy per pixel
+            for (int x = 0; x < width; ++x)
+                std::memcpy(out + 3 * x, in + offsets[static_cast<std::size_t>(x)], 3);
         } else if (bytesPerPixel == 1) {
             for (int x = 0; x < width; ++x)
                 out[x] = in[offsets[static_cast<std::size_t>(x)]];

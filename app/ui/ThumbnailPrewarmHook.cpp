@@ -29,7 +29,7 @@ void ThumbnailPrewarmHook::Restart()
 {
     if (const QStringList watched = watcher_.directories(); !watched.isEmpty())
         watcher_.removePaths(watched);
-    const QString folder = QString::fromStdString(form_.settings_->ScannerDir);
+    const QString folder = imaging::NativeToQString(form_.settings_->ScannerDir);
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
         watcher_.addPath(folder);
     prewarm_.Stop();

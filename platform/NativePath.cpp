@@ -146,4 +146,25 @@ std::filesystem::path PathFromUtf16(std::u16string_view text)
 #endif
 }
 
+std::filesystem::path ResolvedFolder(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    std::filesystem::path result = std::filesystem::weakly_canonical(std::filesystem::absolute(path, ec), ec);
+    if (ec)
+        result = std::filesystem::absolute(path, ec).lexically_normal();
+    // "a/b/" and "a/b" name the same folder.
+    if (!result.has_filename() && result.has_parent_path() && result != result.root_path())
+        result = result.parent_path();
+    return result;
+}
+
+bool IsSameOrBelow(const std::filesystem::path& path, const std::filesystem::path& folder)
+{
+    auto p = path.begin();
+    for (auto f = folder.begin(); f != folder.end(); ++f, ++p)
+        if (p == path.end() || *f != *p)
+            return false;
+    return true;
+}
+
 } // namespace quillora::platform

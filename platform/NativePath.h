@@ -25,4 +25,13 @@ std::string NativeBytesFromUtf16(std::u16string_view text);
 // UTF-16 text to a path: the text itself on Windows, NativeBytesFromUtf16 on POSIX.
 std::filesystem::path PathFromUtf16(std::u16string_view text);
 
+// A folder's name as the system resolves it, for comparing folders: absolute, with links and
+// "." and ".." resolved as far as the path exists, and without a trailing separator, so that
+// two names of one folder give the same path.
+std::filesystem::path ResolvedFolder(const std::filesystem::path& path);
+
+// Whether `path` is `folder` itself or lies below it, component by component (pass both
+// through ResolvedFolder first).
+bool IsSameOrBelow(const std::filesystem::path& path, const std::filesystem::path& folder);
+
 } // namespace quillora::platform

@@ -150,30 +150,6 @@ bool LeavesTheArchive(std::string_view text)
     return text.find(':') != std::string_view::npos;
 }
 
-fs::path Resolved(std::string_view utf8)
-{
-    std::error_code ec;
-    fs::path path = fs::weakly_canonical(fs::absolute(platform::PathFromUtf8(utf8), ec), ec);
-    if (ec)
-        path = fs::absolute(platform::PathFromUtf8(utf8), ec).lexically_normal();
-    // "a/b/" and "a/b" are the same folder.
-    if (!path.has_filename() && path.has_parent_path() && path != path.root_path())
-        path = path.parent_path();
-    return path;
-}
-
-bool IsInside(const fs::path& inner, const fs::path& outer)
-{
-    auto i = inner.begin();
-    for (auto o = outer.begin(); o != outer.end(); ++o, ++i) {
-        if (o->empty())
-            continue;
-        if (i == inner.end() || *i != *o)
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 const std::array<SettingSpec, kSettingCount>& SettingsSchema() { return kSchema; }
@@ -228,9 +204,9 @@ bool FoldersOverlap(std::string_view utf8A, std::string_view utf8B)
 {
     if (utf8A.empty() || utf8B.empty())
         return false;
-    const fs::path a = Resolved(utf8A);
-    const fs::path b = Resolved(utf8B);
-    return IsInside(a, b) || IsInside(b, a);
+    const fs::path a = platform::ResolvedFolder(platform::PathFromUtf8(utf8A));
+    const fs::path b = platform::ResolvedFolder(platform::PathFromUtf8(utf8B));
+    return platform::IsSameOrBelow(a, b) || platform::IsSameOrBelow(b, a);
 }
 
 std::string CheckScannerAndArchive(std::string_view scannerDir, std::string_view target)

@@ -15,32 +15,9 @@ using quillora::platform::PathFromUtf8;
 namespace quillora::save {
 namespace {
 
-fs::path Normalised(const fs::path& path)
-{
-    std::error_code ec;
-    fs::path result = fs::weakly_canonical(fs::absolute(path, ec), ec);
-    if (ec)
-        result = fs::absolute(path, ec).lexically_normal();
-    // "a/b/" and "a/b" name the same folder.
-    if (!result.has_filename() && result.has_parent_path() && result != result.root_path())
-        result = result.parent_path();
-    return result;
-}
-
-// Whether `ancestor` is `path` or one of its parents, component by component.
-bool IsSameOrAncestor(const fs::path& ancestor, const fs::path& path)
-{
-    auto a = ancestor.begin();
-    auto p = path.begin();
-    for (; a != ancestor.end(); ++a, ++p)
-        if (p == path.end() || *a != *p)
-            return false;
-    return true;
-}
-
 bool IsBelow(const fs::path& base, const fs::path& path)
 {
-    return !base.empty() && IsSameOrAncestor(base, path);
+    return !base.empty() && platform::IsSameOrBelow(path, base);
 }
 
 // The names of the listed files that lie in `folder` itself.
@@ -49,7 +26,7 @@ std::set<std::string> NamesIn(const fs::path& folder, const std::vector<std::str
     std::set<std::string> names;
     for (const auto& file : files) {
         const fs::path path = PathFromUtf8(file);
-        if (Normalised(path.parent_path()) == folder)
+        if (platform::ResolvedFolder(path.parent_path()) == folder)
             names.insert(platform::Utf8FromPath(path.filename()));
     }
     return names;
@@ -86,14 +63,14 @@ std::string ClearingRefusal(const std::string& scannerDir, const std::string& ar
     const std::string refusal = std::string(kClearRefusedMessage) + " " + scannerDir;
     if (scannerDir.empty())
         return refusal;
-    const fs::path folder = Normalised(PathFromUtf8(scannerDir));
+    const fs::path folder = platform::ResolvedFolder(PathFromUtf8(scannerDir));
     if (folder == folder.root_path() || folder.parent_path() == folder)
         return refusal;
-    if (!home.empty() && folder == Normalised(home))
+    if (!home.empty() && folder == platform::ResolvedFolder(home))
         return refusal;
     if (!archiveBase.empty()) {
-        const fs::path base = Normalised(PathFromUtf8(archiveBase));
-        if (IsSameOrAncestor(folder, base) || IsSameOrAncestor(base, folder))
+        const fs::path base = platform::ResolvedFolder(PathFromUtf8(archiveBase));
+        if (platform::IsSameOrBelow(base, folder) || platform::IsSameOrBelow(folder, base))
             return refusal;
     }
     return {};
@@ -111,8 +88,9 @@ ClearingResult ClearScannerFolder(const std::string& scannerDir, const std::stri
         result.refused = true;
         return result;
     }
-    const fs::path folder = Normalised(PathFromUtf8(scannerDir));
-    const fs::path base = archiveBase.empty() ? fs::path() : Normalised(PathFromUtf8(archiveBase));
+    const fs::path folder = platform::ResolvedFolder(PathFromUtf8(scannerDir));
+    const fs::path base =
+        archiveBase.empty() ? fs::path() : platform::ResolvedFolder(PathFromUtf8(archiveBase));
     const std::set<std::string> listed = only ? NamesIn(folder, *only) : std::set<std::string>();
     std::error_code error;
     const auto names = intake::ListPlainFiles(scannerDir, error);
@@ -123,7 +101,7 @@ ClearingResult ClearScannerFolder(const std::string& scannerDir, const std::stri
             continue;
         }
         // Whatever the settings say, nothing that resolves into the archive is deleted.
-        if (IsBelow(base, Normalised(file))) {
+        if (IsBelow(base, platform::ResolvedFolder(file))) {
             result.protectedFiles.push_back(name);
             continue;
         }

@@ -44,3 +44,17 @@ TEST(NativePath, BytesThatAreNotUtf8SurviveUtf16AsEscapes)
     EXPECT_EQ(PathFromUtf16(u"\xDC82.jpg").native(), L"\xDC82.jpg");
 #endif
 }
+
+TEST(NativePath, NamesOfOneFolderResolveAlikeAndOnlyWholeComponentsAreBelow)
+{
+    const auto folder = std::filesystem::temp_directory_path() / "quillora-resolved-folder";
+    std::filesystem::create_directories(folder / "scan" / "day");
+    const auto scan = ResolvedFolder(folder / "scan");
+    EXPECT_EQ(ResolvedFolder(folder / "scan" / ""), scan);
+    EXPECT_EQ(ResolvedFolder(folder / "scan" / "day" / ".."), scan);
+    EXPECT_TRUE(IsSameOrBelow(scan, scan));
+    EXPECT_TRUE(IsSameOrBelow(ResolvedFolder(folder / "scan" / "day" / "not-yet"), scan));
+    EXPECT_FALSE(IsSameOrBelow(ResolvedFolder(folder / "scanner"), scan));
+    EXPECT_FALSE(IsSameOrBelow(ResolvedFolder(folder), scan));
+    std::filesystem::remove_all(folder);
+}

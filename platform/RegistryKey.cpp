@@ -20,7 +20,7 @@ namespace {
 
 constexpr std::string_view kRoot = "HKEY_CURRENT_USER";
 
-std::vector<std::string> keyLevels(std::string_view keyPath)
+std::vector<std::string> KeyLevels(std::string_view keyPath)
 {
     std::vector<std::string> levels;
     while (!keyPath.empty()) {
@@ -33,21 +33,21 @@ std::vector<std::string> keyLevels(std::string_view keyPath)
     return levels;
 }
 
-bool usableAsFileName(const std::string& level)
+bool UsableAsFileName(const std::string& level)
 {
     return level != "." && level != ".." && level.find('/') == std::string::npos &&
            level.find('\0') == std::string::npos;
 }
 
-std::string keyName(std::string_view keyPath)
+std::string KeyName(std::string_view keyPath)
 {
     std::string name(kRoot);
-    for (const auto& level : keyLevels(keyPath))
+    for (const auto& level : KeyLevels(keyPath))
         name.append("\\").append(level);
     return name;
 }
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& file)
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& file)
 {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec))
@@ -61,7 +61,7 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file)
     return content;
 }
 
-std::string serialize(const std::string& keyName, const std::vector<NamedRegValue>& values)
+std::string Serialize(const std::string& keyName, const std::vector<NamedRegValue>& values)
 {
     return toCp932(formatRegEdit(keyName, values));
 }
@@ -70,11 +70,11 @@ std::string serialize(const std::string& keyName, const std::vector<NamedRegValu
 
 std::filesystem::path RegistryKey::BackingFile(std::string_view keyPath)
 {
-    auto levels = keyLevels(keyPath);
+    auto levels = KeyLevels(keyPath);
     // "Software" is what the per-user configuration folder already stands for.
     if (!levels.empty() && equalsIgnoringAsciiCase(levels.front(), "Software"))
         levels.erase(levels.begin());
-    if (levels.empty() || !std::all_of(levels.begin(), levels.end(), usableAsFileName))
+    if (levels.empty() || !std::all_of(levels.begin(), levels.end(), UsableAsFileName))
         return {};
     std::filesystem::path file = ConfigHome();
     for (const auto& level : levels)
@@ -95,14 +95,14 @@ std::unique_ptr<RegistryKey> RegistryKey::Open(std::string_view keyPath, bool cr
     const auto file = BackingFile(keyPath);
     if (file.empty())
         return nullptr;
-    const std::string name = keyName(keyPath);
+    const std::string name = KeyName(keyPath);
     std::error_code ec;
     if (create && !std::filesystem::exists(std::filesystem::symlink_status(file, ec))) {
         std::filesystem::create_directories(file.parent_path(), ec);
-        if (ec || ReplaceFileAtomically(file, serialize(name, {})))
+        if (ec || ReplaceFileAtomically(file, Serialize(name, {})))
             return nullptr;
     }
-    const auto content = readWholeFile(file);
+    const auto content = ReadWholeFile(file);
     if (!content)
         return nullptr;
     bool whole = true;
@@ -119,8 +119,10 @@ std::optional<std::filesystem::path> RegistryKey::KeepAside(std::string_view key
         return std::nullopt;
     const std::string stem = file.stem().string() + "." + std::string(stamp);
     for (int attempt = 1; attempt < 100; ++attempt) {
-        auto aside =
-            file.parent_path() / (stem + (attempt > 1 ? "-" + std::to_string(attempt) : "") + ".reg");
+        std::string name = stem;
+        if (attempt > 1)
+            name.append("-").append(std::to_string(attempt));
+        const auto aside = file.parent_path() / name.append(".reg");
         std::error_code ec;
         if (std::filesystem::exists(std::filesystem::symlink_status(aside, ec)))
             continue;
@@ -146,7 +148,7 @@ bool RegistryKey::Flush()
 {
     if (!dirty_)
         return true;
-    flushError_ = ReplaceFileAtomically(file_, serialize(keyName_, values_));
+    flushError_ = ReplaceFileAtomically(file_, Serialize(keyName_, values_));
     if (flushError_)
         return false;
     dirty_ = false;

@@ -27,7 +27,7 @@ private:
     HKEY key_ = nullptr;
 };
 
-std::wstring utf8ToWide(std::string_view utf8)
+std::wstring Utf8ToWide(std::string_view utf8)
 {
     if (utf8.empty())
         return {};
@@ -38,7 +38,7 @@ std::wstring utf8ToWide(std::string_view utf8)
     return wide;
 }
 
-std::string wideToUtf8(std::wstring_view wide)
+std::string WideToUtf8(std::wstring_view wide)
 {
     if (wide.empty())
         return {};
@@ -50,7 +50,7 @@ std::string wideToUtf8(std::wstring_view wide)
 }
 
 // "\Software\Vendor\Product" -> "Software\Vendor\Product" (empty levels dropped).
-std::wstring subKey(std::string_view keyPath)
+std::wstring SubKey(std::string_view keyPath)
 {
     std::string path;
     while (!keyPath.empty()) {
@@ -60,31 +60,31 @@ std::wstring subKey(std::string_view keyPath)
             path.append(path.empty() ? "" : "\\").append(level);
         keyPath.remove_prefix(sep == std::string_view::npos ? keyPath.size() : sep + 1);
     }
-    return utf8ToWide(path);
+    return Utf8ToWide(path);
 }
 
-bool isText(RegType type)
+bool IsText(RegType type)
 {
     return type == RegType::Sz || type == RegType::ExpandSz || type == RegType::MultiSz;
 }
 
 // Registry data -> the value as the program keeps it (text in code page 932).
-RegValue fromRegistry(DWORD type, const std::vector<std::uint8_t>& data)
+RegValue FromRegistry(DWORD type, const std::vector<std::uint8_t>& data)
 {
     RegValue value{static_cast<RegType>(type), data};
-    if (isText(value.type)) {
+    if (IsText(value.type)) {
         std::wstring wide(data.size() / sizeof(wchar_t), L'\0');
         std::memcpy(wide.data(), data.data(), wide.size() * sizeof(wchar_t));
-        const std::string cp932 = toCp932(wideToUtf8(wide));
+        const std::string cp932 = toCp932(WideToUtf8(wide));
         value.data.assign(cp932.begin(), cp932.end());
     }
     return value;
 }
 
 // The value as the program keeps it -> registry data (text in UTF-16).
-std::vector<std::uint8_t> toRegistry(const RegValue& value)
+std::vector<std::uint8_t> ToRegistry(const RegValue& value)
 {
-    if (!isText(value.type))
+    if (!IsText(value.type))
         return value.data;
     const std::u16string wide =
         cp932ToUtf16(std::string_view(reinterpret_cast<const char*>(value.data.data()), value.data.size()));
@@ -92,7 +92,7 @@ std::vector<std::uint8_t> toRegistry(const RegValue& value)
     return {bytes, bytes + wide.size() * sizeof(char16_t)};
 }
 
-std::vector<NamedRegValue> readValues(HKEY key)
+std::vector<NamedRegValue> ReadValues(HKEY key)
 {
     DWORD count = 0, maxName = 0, maxData = 0;
     if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, &maxName,
@@ -106,8 +106,8 @@ std::vector<NamedRegValue> readValues(HKEY key)
         if (RegEnumValueW(key, i, name.data(), &nameLength, nullptr, &type, data.data(), &dataSize) !=
             ERROR_SUCCESS)
             continue;
-        values.push_back({wideToUtf8(std::wstring_view(name.data(), nameLength)),
-                          fromRegistry(type, {data.begin(), data.begin() + dataSize})});
+        values.push_back({WideToUtf8(std::wstring_view(name.data(), nameLength)),
+                          FromRegistry(type, {data.begin(), data.begin() + dataSize})});
     }
     return values;
 }
@@ -121,14 +121,14 @@ std::filesystem::path RegistryKey::BackingFile(std::string_view) { return {}; }
 // sibling's full name for the message, or nothing (and the key left in place).
 std::optional<std::filesystem::path> RegistryKey::KeepAside(std::string_view keyPath, std::string_view stamp)
 {
-    const std::wstring path = subKey(keyPath);
+    const std::wstring path = SubKey(keyPath);
     KeyHandle source;
     if (path.empty() ||
         RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, source.out()) != ERROR_SUCCESS)
         return std::nullopt;
     for (int attempt = 1; attempt < 100; ++attempt) {
         const std::wstring aside =
-            path + L"." + utf8ToWide(stamp) + (attempt > 1 ? L"-" + std::to_wstring(attempt) : L"");
+            path + L"." + Utf8ToWide(stamp) + (attempt > 1 ? L"-" + std::to_wstring(attempt) : L"");
         KeyHandle target;
         DWORD disposition = 0;
         if (RegCreateKeyExW(HKEY_CURRENT_USER, aside.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
@@ -148,7 +148,7 @@ std::optional<std::filesystem::path> RegistryKey::KeepAside(std::string_view key
 
 bool RegistryKey::Exists(std::string_view keyPath)
 {
-    const std::wstring path = subKey(keyPath);
+    const std::wstring path = SubKey(keyPath);
     KeyHandle key;
     return !path.empty() &&
            RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.out()) == ERROR_SUCCESS;
@@ -156,7 +156,7 @@ bool RegistryKey::Exists(std::string_view keyPath)
 
 std::unique_ptr<RegistryKey> RegistryKey::Open(std::string_view keyPath, bool create)
 {
-    const std::wstring path = subKey(keyPath);
+    const std::wstring path = SubKey(keyPath);
     if (path.empty())
         return nullptr;
     KeyHandle key;
@@ -165,7 +165,7 @@ std::unique_ptr<RegistryKey> RegistryKey::Open(std::string_view keyPath, bool cr
                            : RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.out());
     if (rc != ERROR_SUCCESS)
         return nullptr;
-    return std::unique_ptr<RegistryKey>(new RegistryKey({}, wideToUtf8(path), readValues(key.get())));
+    return std::unique_ptr<RegistryKey>(new RegistryKey({}, WideToUtf8(path), ReadValues(key.get())));
 }
 
 bool RegistryKey::Flush()
@@ -177,12 +177,12 @@ bool RegistryKey::Flush()
         return rc != ERROR_SUCCESS;
     };
     KeyHandle key;
-    if (failed(RegCreateKeyExW(HKEY_CURRENT_USER, utf8ToWide(keyName_).c_str(), 0, nullptr, 0, KEY_WRITE,
+    if (failed(RegCreateKeyExW(HKEY_CURRENT_USER, Utf8ToWide(keyName_).c_str(), 0, nullptr, 0, KEY_WRITE,
                                nullptr, key.out(), nullptr)))
         return false;
     for (const auto& [name, value] : values_) {
-        const auto data = toRegistry(value);
-        if (failed(RegSetValueExW(key.get(), utf8ToWide(name).c_str(), 0, static_cast<DWORD>(value.type),
+        const auto data = ToRegistry(value);
+        if (failed(RegSetValueExW(key.get(), Utf8ToWide(name).c_str(), 0, static_cast<DWORD>(value.type),
                                   data.data(), static_cast<DWORD>(data.size()))))
             return false;
     }

@@ -22,8 +22,10 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
-// Decodes `rows` rows of at most `width` columns into an RGB buffer of width x rows.
-std::vector<unsigned char> Decode(const std::string& file, int& width, int& rows, bool wholeImage)
+// Decodes `rows` rows of at most `width` columns into an RGB buffer of width x rows; a scale of
+// 1/8 decodes the whole image at that scale.
+std::vector<unsigned char> Decode(const std::string& file, int& width, int& rows, bool wholeImage,
+                                  unsigned scaleDenom = 1)
 {
     std::unique_ptr<std::FILE, FileCloser> in(std::fopen(file.c_str(), "rb"));
     if (!in)
@@ -36,6 +38,7 @@ std::vector<unsigned char> Decode(const std::string& file, int& width, int& rows
     jpeg_stdio_src(&info, in.get());
     jpeg_read_header(&info, TRUE);
     info.out_color_space = JCS_RGB;
+    info.scale_denom = scaleDenom;
     jpeg_start_decompress(&info);
     if (wholeImage) {
         width = static_cast<int>(info.output_width);
@@ -100,6 +103,12 @@ std::size_t BareStretchPage(const std::string& file, int width, int height, int 
     int decodedWidth = 0, rows = 0;
     const auto pixels = Decode(file, decodedWidth, rows, true);
     return Encode(pixels.data(), decodedWidth * 3, width, height, quality);
+}
+
+std::size_t BareEighthDecode(const std::string& file)
+{
+    int width = 0, rows = 0;
+    return Decode(file, width, rows, true, 8).size() / 3;
 }
 
 } // namespace quillora::bench

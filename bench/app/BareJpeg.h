@@ -1,7 +1,8 @@
 #pragma once
-// The bare libjpeg work of one chart page, as the yardstick of the composer: decode what the
-// page needs (the top-left area in crop mode, everything in stretch mode) and encode a page of
-// the result's size. No scaling, no PDF.
+// The bare libjpeg work, as the yardstick of the composer and of the thumbnails: decode what a
+// chart page needs (the top-left area in crop mode, everything in stretch mode) and encode a
+// page of the result's size, or decode a scan at the scale a thumbnail is made from. No
+// scaling, no PDF, no window.
 #include <string>
 
 namespace quillora::bench {
@@ -12,5 +13,8 @@ std::size_t BareCropPage(const std::string& file, int width, int height, int qua
 
 // Decodes the whole JPEG file and encodes a width x height part of it at `quality`.
 std::size_t BareStretchPage(const std::string& file, int width, int height, int quality);
+
+// Decodes the whole JPEG file at 1/8 scale, as a thumbnail needs it; returns its pixel count.
+std::size_t BareEighthDecode(const std::string& file);
 
 } // namespace quillora::bench

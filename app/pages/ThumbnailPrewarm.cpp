@@ -6,8 +6,9 @@
 namespace quillora::pages {
 namespace {
 
-// One worker; a few finished jobs may wait to be collected while the window is busy.
-constexpr work::JobLimits kPrewarmLimits{1, 4, imaging::kWorkerDecodeBudget};
+// One worker at a lowered priority; a few finished jobs may wait to be collected while the
+// window is busy.
+constexpr work::JobLimits kPrewarmLimits{1, 4, imaging::kWorkerDecodeBudget, true};
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "app/work/JobQueue.h"
 
 #include "app/work/OrderedJobs.h"
+#include "platform/ThreadPriority.h"
 
 #include <algorithm>
 #include <system_error>
@@ -23,7 +24,7 @@ int CoreCount() { return std::max(1, static_cast<int>(std::thread::hardware_conc
 
 JobQueue::JobQueue(JobLimits limits, std::function<void()> onFinished)
     : limits_{std::max(1, limits.workers), std::max({1, limits.workers, limits.lookahead}),
-              std::max<std::int64_t>(0, limits.byteBudget)},
+              std::max<std::int64_t>(0, limits.byteBudget), limits.background},
       onFinished_(std::move(onFinished))
 {
 }
@@ -142,6 +143,8 @@ bool JobQueue::HasWorkLocked() const
 
 void JobQueue::WorkerLoop()
 {
+    if (limits_.background)
+        platform::LowerThisThreadPriority();
     std::unique_lock lock(mutex_);
     for (;;) {
         workersWake_.wait(lock, [this] { return stopping_ || HasWorkLocked(); });

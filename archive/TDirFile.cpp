@@ -1,5 +1,6 @@
 #include "archive/TDirFile.h"
 
+#include "platform/DurableFile.h"
 #include "platform/NativePath.h"
 
 #include <filesystem>
@@ -48,7 +49,10 @@ bool TDirFile::DeleteIfExists(const std::string& fileName) const
         return !ec || ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory;
     if (fs::is_directory(status))
         return false;
-    return fs::remove(file, ec) && !ec;
+    // Through the platform, which removes a read-only file on Windows too; a file removed by
+    // someone else meanwhile is gone all the same.
+    const std::error_code error = quillora::platform::RemoveFile(file);
+    return !error || error == std::errc::no_such_file_or_directory;
 }
 
 bool TDirFile::ContainsFile(const std::string& fileName) const

@@ -1,38 +1,16 @@
 #include "archive/TDirFile.h"
 
 #include "support/TestEnv.h"
+#include "support/UnprivilegedChild.h"
 
 #include <fstream>
-#include <functional>
-#include <grp.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 
 void touch(const fs::path& file) { std::ofstream(file, std::ios::binary) << "x"; }
-
-// Runs `check` in a child process that may not delete what it does not own: as root the
-// child becomes "nobody", since root could delete the file anyway. Returns the child's
-// exit status: 0 when `check` returned false, 1 when true, 2 when privileges stayed.
-int exitStatusOfUnprivilegedChild(const std::function<bool()>& check)
-{
-    const pid_t child = ::fork();
-    if (child == 0) {
-        constexpr uid_t kNobody = 65534;
-        if (::geteuid() == 0 &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
-            ::_exit(2);
-        ::_exit(check() ? 1 : 0);
-    }
-    int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
-}
 
 class TDirFileTest : public ::testing::Test {
 protected:
@@ -155,7 +133,8 @@ TEST_F(TDirFileTest, DeleteIfExistsReportsAFileThatCannotBeRemoved)
     fs::permissions(quillora::test::TestHome(), fs::perms::others_exec, fs::perm_options::add);
     fs::permissions(folder(), fs::perms::owner_write, fs::perm_options::remove);
 
-    const int status = exitStatusOfUnprivilegedChild([this] { return dir.DeleteIfExists("locked.pdf"); });
+    const int status =
+        quillora::test::ExitStatusOfUnprivilegedChild([this] { return dir.DeleteIfExists("locked.pdf"); });
 
     fs::permissions(folder(), fs::perms::owner_write, fs::perm_options::add);
     EXPECT_EQ(status, 0);

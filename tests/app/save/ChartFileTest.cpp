@@ -1,6 +1,7 @@
 #include "app/save/ChartFile.h"
 
 #include "SaveFakes.h"
+#include "support/UnprivilegedChild.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
@@ -84,6 +85,22 @@ TEST(PublishChart, FailingWriteLeavesTheOldChartAndNoTemporaryFile)
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), static_cast<int>(PublishStatus::WriteFailed));
+    EXPECT_EQ(ReadFile(tmp.path / "HP_1_0.pdf"), "old");
+    EXPECT_EQ(FolderEntries(tmp.path), (std::vector<std::string>{"HP_1_0.pdf"}));
+}
+
+// An archive folder that turned read-only (a share remounted, rights withdrawn) refuses the
+// temporary file: nothing is written and the chart already there stays.
+TEST(PublishChart, ReadOnlyFolderIsReportedAndLeftAsItWas)
+{
+    TempFolder tmp("readonly");
+    WriteFile(tmp.path / "HP_1_0.pdf", "old");
+    fs::permissions(tmp.path, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                  fs::perms::others_read | fs::perms::others_exec);
+    const int status = quillora::test::ExitStatusOfUnprivilegedChild([&] {
+        return PublishChart(tmp.path, "HP_1_0.pdf", "new", true).status == PublishStatus::CannotCreate;
+    });
+    EXPECT_EQ(status, 1);
     EXPECT_EQ(ReadFile(tmp.path / "HP_1_0.pdf"), "old");
     EXPECT_EQ(FolderEntries(tmp.path), (std::vector<std::string>{"HP_1_0.pdf"}));
 }

@@ -171,6 +171,9 @@ Figures runIntake(const QString& scans, int imSize, bool arrivedWhileOpen)
     }
     ticker.stop();
     figures.pages = form.PageList.size();
+    // The settings kept at closing name a folder that outlives this window, so the next window
+    // opens without a missing-folder message.
+    form.Settings().ScannerDir = scans.toStdString();
     form.close();
     return figures;
 }

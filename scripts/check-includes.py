@@ -28,7 +28,7 @@ LAYERS = {
     "settings": (("archive", "platform"), NO_QT),
     "logs": (("platform",), NO_QT),
     "imaging": (("platform",), NO_WIDGETS),
-    "app/work": (("platform",), NO_QT),
+    "app/work": ((), NO_QT),
     "app/intake": (("settings", "platform"), NO_WIDGETS),
     "app/compose": (("app/work", "pdf", "imaging", "settings", "platform"), NO_WIDGETS),
     "app/save": (("app/compose", "app/intake", "archive", "imaging", "logs", "settings", "platform"),

@@ -6,9 +6,8 @@
 namespace quillora::pages {
 namespace {
 
-// One worker at a lowered priority; a few finished jobs may wait to be collected while the
-// window is busy.
-constexpr work::JobLimits kPrewarmLimits{1, 4, imaging::kWorkerDecodeBudget, true};
+// One worker; a few finished jobs may wait to be collected while the window is busy.
+constexpr work::JobLimits kPrewarmLimits{1, 4, imaging::kWorkerDecodeBudget};
 
 } // namespace
 

@@ -1,7 +1,6 @@
 #include "app/work/JobQueue.h"
 
 #include "app/work/OrderedJobs.h"
-#include "platform/ThreadPriority.h"
 
 #include <algorithm>
 #include <system_error>
@@ -24,7 +23,7 @@ int CoreCount() { return std::max(1, static_cast<int>(std::thread::hardware_conc
 
 JobQueue::JobQueue(JobLimits limits, std::function<void()> onFinished)
     : limits_{std::max(1, limits.workers), std::max({1, limits.workers, limits.lookahead}),
-              std::max<std::int64_t>(0, limits.byteBudget), limits.background},
+              std::max<std::int64_t>(0, limits.byteBudget)},
       onFinished_(std::move(onFinished))
 {
 }
@@ -143,8 +142,6 @@ bool JobQueue::HasWorkLocked() const
 
 void JobQueue::WorkerLoop()
 {
-    if (limits_.background)
-        platform::LowerThisThreadPriority();
     std::unique_lock lock(mutex_);
     for (;;) {
         workersWake_.wait(lock, [this] { return stopping_ || HasWorkLocked(); });

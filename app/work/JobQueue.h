@@ -22,7 +22,6 @@ struct JobLimits {
     int workers = 1;             // jobs running at once (at least one)
     int lookahead = 2;           // jobs started and not yet taken (at least `workers`)
     std::int64_t byteBudget = 0; // bytes the running jobs may declare together
-    bool background = false;     // workers run at a lowered priority: nobody waits for the jobs
 };
 
 // One worker per core of this machine (at least one).

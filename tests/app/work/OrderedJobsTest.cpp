@@ -1,11 +1,8 @@
 // Ordered jobs: outcomes in submission order, the worker and byte bounds, dropping of jobs not
-// started, every exception turned into an outcome, and background workers.
+// started, and every exception turned into an outcome.
 #include "app/work/OrderedJobs.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <future>
@@ -170,18 +167,6 @@ TEST(OrderedJobs, EveryExceptionBecomesAnOutcome)
     EXPECT_FALSE(odd.ErrorText().empty());
     EXPECT_EQ(jobs.TakeNext().value, 3);
     EXPECT_EQ(jobs.TakeNext().value, 4);
-}
-
-int NiceOfThisThread() { return getpriority(PRIO_PROCESS, static_cast<id_t>(gettid())); }
-
-TEST(OrderedJobs, BackgroundJobsRunAtALoweredPriority)
-{
-    OrderedJobs<int> background({1, 1, 0, true});
-    background.Submit({}, [] { return NiceOfThisThread(); });
-    EXPECT_GE(background.TakeNext().value, 10);
-    OrderedJobs<int> foreground({1, 1, 0});
-    foreground.Submit({}, [] { return NiceOfThisThread(); });
-    EXPECT_EQ(foreground.TakeNext().value, NiceOfThisThread());
 }
 
 } // namespace

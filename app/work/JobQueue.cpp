@@ -118,6 +118,7 @@ std::size_t JobQueue::DropQueued()
 // The jobs not started are the newest ones, since jobs start in submission order.
 void JobQueue::DropQueuedLocked()
 {
+    ++drops_;
     states_.resize(states_.size() - queued_.size());
     queued_.clear();
 }
@@ -160,6 +161,7 @@ void JobQueue::EstimateFront(std::unique_lock<std::mutex>& lock)
 {
     estimating_ = true;
     const std::uint64_t id = queued_.front().id;
+    const std::uint64_t drops = drops_;
     const Cost cost = queued_.front().cost;
     lock.unlock();
     std::int64_t bytes = 0;
@@ -170,7 +172,7 @@ void JobQueue::EstimateFront(std::unique_lock<std::mutex>& lock)
     }
     lock.lock();
     estimating_ = false;
-    if (!queued_.empty() && queued_.front().id == id)
+    if (drops == drops_ && !queued_.empty() && queued_.front().id == id)
         queued_.front().bytes = bytes;
     workersWake_.notify_all();
 }

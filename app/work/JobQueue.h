@@ -84,6 +84,9 @@ private:
     int running_ = 0;
     std::int64_t runningBytes_ = 0;
     bool estimating_ = false;
+    // Counts the drops of jobs not started: a job submitted after a drop may take a dropped
+    // job's id, so an estimate finishing after a drop belongs to no job.
+    std::uint64_t drops_ = 0;
     bool stopping_ = false;
     std::vector<std::thread> threads_;
 };

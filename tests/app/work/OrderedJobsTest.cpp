@@ -150,6 +150,33 @@ TEST(OrderedJobs, DroppingQueuedJobsLeavesTheRunningOneToFinishAndBeTaken)
     EXPECT_EQ(ran.load(), 0);
 }
 
+// A job submitted after a drop may get the dropped job's place; the estimate of the dropped
+// job, finishing later, must not be taken for its own.
+TEST(OrderedJobs, AJobSubmittedAfterADropIsEstimatedItself)
+{
+    OrderedJobs<int> jobs({1, 1, 0});
+    std::promise<void> estimating, release;
+    jobs.Submit(
+        [&]() -> std::int64_t {
+            estimating.set_value();
+            release.get_future().wait();
+            return 0;
+        },
+        [] { return 1; });
+    estimating.get_future().wait();
+    jobs.DropQueued();
+    std::atomic<bool> estimated{false};
+    jobs.Submit(
+        [&]() -> std::int64_t {
+            estimated = true;
+            return 0;
+        },
+        [] { return 2; });
+    release.set_value();
+    EXPECT_EQ(jobs.TakeNext().value, 2);
+    EXPECT_TRUE(estimated);
+}
+
 TEST(OrderedJobs, EveryExceptionBecomesAnOutcome)
 {
     OrderedJobs<int> jobs({2, 4, 100});

@@ -2,23 +2,14 @@
 
 #include "imaging/NativeNames.h"
 
-#include <filesystem>
+#include <algorithm>
+#include <climits>
 
 namespace quillora::pages {
 
 std::optional<FileStamp> StampOf(const QString& file)
 {
-    const std::filesystem::path path = imaging::NativePath(file);
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    if (error)
-        return std::nullopt;
-    const auto modified = std::filesystem::last_write_time(path, error);
-    if (error)
-        return std::nullopt;
-    return FileStamp{
-        static_cast<std::int64_t>(size),
-        std::chrono::duration_cast<std::chrono::nanoseconds>(modified.time_since_epoch()).count()};
+    return platform::StampOfFile(imaging::NativePath(file));
 }
 
 QImage ThumbnailCache::Find(const QString& file, int side, bool stretch) const
@@ -68,6 +59,12 @@ Thumbnail CachedThumbnailPicture(const QString& file, int side, bool stretch, Th
     if (stamp && made.outcome == Thumbnail::Outcome::Made)
         cache.Store(file, side, stretch, *stamp, made.picture);
     return made;
+}
+
+int ThumbnailCache::CapacityAt(int side) const
+{
+    const std::int64_t pictureBytes = std::max<std::int64_t>(1, std::int64_t{side} * side * 4);
+    return static_cast<int>(std::min<std::int64_t>(byteLimit_ / pictureBytes, INT_MAX));
 }
 
 int ThumbnailCache::Count() const

@@ -1,10 +1,11 @@
 #pragma once
 // Thumbnails kept for files that have not changed since, so that a page whose thumbnail was
 // made ahead (while the scanner wrote it) or for an earlier intake is not decoded again. A
-// file counts as unchanged while its size and modification time are those read before its
-// picture was made. The cache holds at most a fixed number of bytes of pictures and forgets
-// the oldest first. Safe to use from several threads.
+// file counts as unchanged while its stamp (size, times and identity on the device) is the one
+// read before its picture was made. The cache holds at most a fixed number of bytes of
+// pictures and forgets the oldest first. Safe to use from several threads.
 #include "app/pages/Thumbnail.h"
+#include "platform/FileStamp.h"
 
 #include <QImage>
 #include <QString>
@@ -17,12 +18,7 @@
 
 namespace quillora::pages {
 
-// What tells one state of a file from another.
-struct FileStamp {
-    std::int64_t size = 0;
-    std::int64_t modified = 0; // nanoseconds since the file clock's epoch
-    bool operator==(const FileStamp&) const = default;
-};
+using platform::FileStamp;
 
 // The stamp of the file as it is now; none when it cannot be read.
 std::optional<FileStamp> StampOf(const QString& file);
@@ -37,6 +33,8 @@ public:
     // Keeps the picture made for the file in the state `stamp` (read before it was made).
     void Store(const QString& file, int side, bool stretch, const FileStamp& stamp, const QImage& picture);
     int Count() const;
+    // How many pictures of this side (made as 32-bit pixels) the cache holds at most.
+    int CapacityAt(int side) const;
 
 private:
     using Key = std::tuple<QString, int, bool>;

@@ -3,6 +3,7 @@
 #include "app/pages/Captions.h"
 #include "app/pages/CellPicture.h"
 #include "app/pages/ThumbnailPipeline.h"
+#include "app/ui/PageListLock.h"
 #include "app/ui/PageListView.h"
 #include "app/ui/TMainForm.h"
 #include "app/ui/ThumbnailPrewarmHook.h"
@@ -17,19 +18,6 @@
 
 using quillora::pages::ItemRange;
 using quillora::pages::Thumbnail;
-
-// Marks the page list as being rebuilt or filled while window events run, so that commands
-// which change it are held off until the loop is done.
-class PageListLock {
-public:
-    explicit PageListLock(TMainForm& form) : form_(form) { ++form_.pageListBusy_; }
-    ~PageListLock() { --form_.pageListBusy_; }
-    PageListLock(const PageListLock&) = delete;
-    PageListLock& operator=(const PageListLock&) = delete;
-
-private:
-    TMainForm& form_;
-};
 
 void TMainForm::ResetThumbnails()
 {

@@ -3,6 +3,7 @@
 #include "app/save/ChartName.h"
 #include "app/save/ChartSaver.h"
 #include "app/save/ScannerFolderClearing.h"
+#include "app/ui/PageListLock.h"
 #include "app/ui/TMainForm.h"
 #include "app/ui/WarningWindows.h"
 #include "imaging/NativeNames.h"
@@ -193,6 +194,9 @@ void TMainForm::ScanFoldClearMenuClick()
 {
     if (PageListBusy())
         return;
+    // No thumbnail is made of a file meanwhile: an open file could not be deleted on Windows.
+    const PageListLock lock(*this);
+    HoldThumbnailPrewarm();
     const auto result = quillora::save::ScanFolderClearCommand(*settings_, *warnings_);
     if (const std::string report = quillora::save::ClearingReport(result.clearing); !report.empty())
         prompts_->showError(this, QString::fromStdString(report));

@@ -20,7 +20,8 @@ public:
     // The scanner folder or the thumbnail size may have changed: watch the folder of the
     // settings now and prepare its files.
     void Restart();
-    // Stops the background work at once; it starts again a moment after the window is idle.
+    // Stops the background work, waiting for the picture being made; it starts again a moment
+    // after the window is idle.
     void Hold();
     bool Preparing() const { return prewarm_.Busy() || delay_.isActive(); }
 

@@ -102,7 +102,8 @@ void JobQueue::Clear()
 {
     std::unique_lock lock(mutex_);
     DropQueuedLocked();
-    jobFinished_.wait(lock, [this] { return running_ == 0; });
+    // An estimate under way may read a file too: afterwards no job's code is running.
+    jobFinished_.wait(lock, [this] { return running_ == 0 && !estimating_; });
     firstId_ += states_.size();
     states_.clear();
 }
@@ -175,6 +176,7 @@ void JobQueue::EstimateFront(std::unique_lock<std::mutex>& lock)
     if (drops == drops_ && !queued_.empty() && queued_.front().id == id)
         queued_.front().bytes = bytes;
     workersWake_.notify_all();
+    jobFinished_.notify_all(); // Clear waits for the estimate, too
 }
 
 void JobQueue::RunFront(std::unique_lock<std::mutex>& lock)

@@ -50,7 +50,8 @@ public:
     void WaitFront();
     // The caller has taken the oldest job's result: another job may start.
     void PopFront();
-    // Drops the jobs that have not started, waits for the running ones and forgets them all.
+    // Drops the jobs that have not started, waits for the running ones (and an estimate under
+    // way) and forgets them all.
     void Clear();
     // Drops the jobs that have not started, without waiting; returns how many. They are the
     // newest ones, since jobs start in submission order.

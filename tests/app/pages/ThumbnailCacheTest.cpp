@@ -100,4 +100,22 @@ TEST(ThumbnailPrewarm, MakesThePicturesOfTheFilesTheCacheLacksInTheBackground)
     EXPECT_EQ(cache.Find(files[0], 64, true), MakeThumbnailPicture(files[0], 64, true).picture);
 }
 
+// More files than the cache holds would push out the first ones, which an intake needs first.
+TEST(ThumbnailPrewarm, PreparesNoMoreFilesThanTheCacheHolds)
+{
+    QTemporaryDir dir;
+    QStringList files;
+    for (const char* name : {"1.png", "2.png", "3.png"})
+        files << writeImage(dir, QString::fromLatin1(name), 30, Qt::black);
+    ThumbnailCache cache(2 * filled(Qt::black).sizeInBytes());
+    ThumbnailPrewarm prewarm(cache);
+    prewarm.Prepare(files, 64, false);
+    const QDeadlineTimer deadline(20000);
+    while (prewarm.Busy() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(cache.Find(files[0], 64, false).isNull());
+    EXPECT_FALSE(cache.Find(files[1], 64, false).isNull());
+    EXPECT_TRUE(cache.Find(files[2], 64, false).isNull());
+}
+
 } // namespace

@@ -177,6 +177,30 @@ TEST(OrderedJobs, AJobSubmittedAfterADropIsEstimatedItself)
     EXPECT_TRUE(estimated);
 }
 
+// The cost of a job may read its file: after clearing, no job's code runs any more.
+TEST(OrderedJobs, ClearingWaitsForAnEstimateUnderWay)
+{
+    OrderedJobs<int> jobs({1, 1, 0});
+    std::promise<void> estimating, release;
+    std::atomic<bool> estimated{false};
+    jobs.Submit(
+        [&]() -> std::int64_t {
+            estimating.set_value();
+            release.get_future().wait();
+            estimated = true;
+            return 0;
+        },
+        [] { return 1; });
+    estimating.get_future().wait();
+    auto cleared = std::async(std::launch::async, [&] {
+        jobs.Clear();
+        return estimated.load();
+    });
+    EXPECT_EQ(cleared.wait_for(std::chrono::milliseconds(50)), std::future_status::timeout);
+    release.set_value();
+    EXPECT_TRUE(cleared.get());
+}
+
 TEST(OrderedJobs, EveryExceptionBecomesAnOutcome)
 {
     OrderedJobs<int> jobs({2, 4, 100});

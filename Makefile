@@ -64,8 +64,14 @@ test-windows: deps-windows
 	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DQUILLORA_PLAIN_ONLY=ON -DQUILLORA_WERROR=ON
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
-	cd $(WINDOWS_DIR) && WINEPREFIX=$(CURDIR)/$(WINDOWS_DIR)/wine WINEDEBUG=-all \
-	ctest --output-on-failure -j $(JOBS)
+	# One wine server for the whole run, with its services started before the tests (which would
+	# otherwise hold the output of the test that started them): a test started while the last
+	# one's server was shutting down would lose its connection and fail without having run.
+	mkdir -p $(WINDOWS_DIR)/wine
+	export WINEPREFIX=$(CURDIR)/$(WINDOWS_DIR)/wine WINEDEBUG=-all; wineserver -p; \
+	wine wineboot >/dev/null 2>&1; \
+	status=0; (cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS)) || status=$$?; \
+	wineserver -k; exit $$status
 
 format-check:
 	@bash scripts/format-check.sh

@@ -125,11 +125,19 @@ void SyncFolder(const std::filesystem::path&) { }
 
 std::error_code RemoveFile(const std::filesystem::path& file)
 {
-    // A read-only file loses that flag first; its other attributes stay.
+    // A read-only file loses that flag first; its other attributes stay. When the deletion
+    // fails after all (the file is open elsewhere), the file gets its flag back.
     const DWORD attributes = GetFileAttributesW(file.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+    const bool readOnly =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    if (readOnly)
         SetFileAttributesW(file.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY});
-    return DeleteFileW(file.c_str()) ? std::error_code() : LastError();
+    if (DeleteFileW(file.c_str()))
+        return {};
+    const std::error_code error = LastError();
+    if (readOnly)
+        SetFileAttributesW(file.c_str(), attributes);
+    return error;
 }
 
 bool IsHiddenFile(const std::filesystem::path& file)

@@ -12,7 +12,7 @@ namespace quillora::platform {
 
 struct FileStamp {
     std::int64_t size = 0;
-    std::int64_t modified = 0; // modification time, nanoseconds since the system's epoch
+    std::int64_t modified = 0; // modification time, nanoseconds since 1970
     std::int64_t changed = 0;  // when the file's data or status last changed, in the same unit
     std::uint64_t device = 0;  // device (POSIX) or volume serial number (Windows)
     std::uint64_t id = 0;      // inode (POSIX) or file index (Windows)

@@ -9,10 +9,14 @@ namespace {
 
 std::int64_t Combined(DWORD high, DWORD low) { return (static_cast<std::int64_t>(high) << 32) | low; }
 
-// 100-nanosecond intervals since 1601, in nanoseconds.
+// 100-nanosecond intervals since 1601 to nanoseconds since 1970 (since 1601 they would not fit).
+constexpr std::int64_t kIntervalsFrom1601To1970 = 116444736000000000;
+
+std::int64_t Nanoseconds(std::int64_t intervals) { return (intervals - kIntervalsFrom1601To1970) * 100; }
+
 std::int64_t Nanoseconds(const FILETIME& time)
 {
-    return Combined(time.dwHighDateTime, time.dwLowDateTime) * 100;
+    return Nanoseconds(Combined(time.dwHighDateTime, time.dwLowDateTime));
 }
 
 } // namespace
@@ -31,7 +35,7 @@ std::optional<FileStamp> StampOfFile(const std::filesystem::path& file)
     if (!read)
         return std::nullopt;
     return FileStamp{Combined(info.nFileSizeHigh, info.nFileSizeLow), Nanoseconds(info.ftLastWriteTime),
-                     times.ChangeTime.QuadPart * 100, info.dwVolumeSerialNumber,
+                     Nanoseconds(times.ChangeTime.QuadPart), info.dwVolumeSerialNumber,
                      static_cast<std::uint64_t>(Combined(info.nFileIndexHigh, info.nFileIndexLow))};
 }
 

@@ -6,8 +6,9 @@
 #include "imaging/NativeNames.h"
 
 #include <QSaveFile>
-#include <cerrno>
+#include <algorithm>
 #include <cstring>
+#include <system_error>
 
 namespace quillora::imaging {
 
@@ -24,16 +25,52 @@ OpenedImageFile openImageFile(const QString& fileName, const char* format)
         fail(ImageError::Kind::Open, ec ? ec.message() : "no such file");
     if (!std::filesystem::is_regular_file(status))
         fail(ImageError::Kind::Open, "not a regular file"); // a FIFO would block the read
-    OpenedImageFile opened;
-    if (!opened.file.open(path, std::ios::in | std::ios::binary))
-        fail(ImageError::Kind::Open, std::strerror(errno));
-    opened.size = static_cast<std::int64_t>(std::filesystem::file_size(path, ec));
+    platform::OpenedFile opened = platform::OpenForReading(path);
+    if (opened.error == std::errc::invalid_argument)
+        fail(ImageError::Kind::Open, "not a regular file"); // put there after the look above
+    if (opened.error)
+        fail(ImageError::Kind::Open, opened.error.message());
+    const auto size = static_cast<std::int64_t>(std::filesystem::file_size(path, ec));
     if (ec)
         fail(ImageError::Kind::Open, ec.message());
-    if (opened.size > kMaxFileBytes)
-        fail(ImageError::Kind::Bounds, "file of " + std::to_string(opened.size) + " bytes, larger than " +
+    if (size > kMaxFileBytes)
+        fail(ImageError::Kind::Bounds, "file of " + std::to_string(size) + " bytes, larger than " +
                                            std::to_string(kMaxFileBytes) + " bytes");
-    return opened;
+    return OpenedImageFile{FileReadBuffer(std::move(opened.file)), size};
+}
+
+std::size_t FileReadBuffer::Read(char* into, std::size_t size)
+{
+    std::size_t got = 0;
+    if (const std::error_code error = file_.ReadSome(into, size, got))
+        throw std::system_error(error, "reading the file");
+    return got;
+}
+
+FileReadBuffer::int_type FileReadBuffer::underflow()
+{
+    const std::size_t got = Read(buffer_.data(), buffer_.size());
+    if (got == 0)
+        return traits_type::eof();
+    setg(buffer_.data(), buffer_.data(), buffer_.data() + got);
+    return traits_type::to_int_type(buffer_[0]);
+}
+
+// Large reads go straight into the caller's memory, after what is left in the buffer.
+std::streamsize FileReadBuffer::xsgetn(char* into, std::streamsize count)
+{
+    std::streamsize done = std::min<std::streamsize>(count, egptr() - gptr());
+    if (done > 0) {
+        std::memcpy(into, gptr(), static_cast<std::size_t>(done));
+        setg(eback(), gptr() + done, egptr());
+    }
+    while (done < count) {
+        const std::size_t got = Read(into + done, static_cast<std::size_t>(count - done));
+        if (got == 0)
+            break;
+        done += static_cast<std::streamsize>(got);
+    }
+    return done;
 }
 
 std::vector<std::uint8_t> readFileBytes(const QString& fileName, const char* format)

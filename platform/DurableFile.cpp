@@ -69,6 +69,20 @@ std::error_code FileHandle::WriteAll(std::string_view bytes)
     return {};
 }
 
+std::error_code FileHandle::ReadSome(char* buffer, std::size_t size, std::size_t& got)
+{
+    got = 0;
+    for (;;) {
+        const ssize_t n = ::read(Fd(*this), buffer, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return LastError();
+        got = static_cast<std::size_t>(n);
+        return {};
+    }
+}
+
 std::error_code FileHandle::FlushToDevice()
 {
     return ::fsync(Fd(*this)) == 0 ? std::error_code() : LastError();
@@ -99,6 +113,25 @@ OpenedFile CreateOrTruncateFile(const std::filesystem::path& file)
 OpenedFile OpenForAppend(const std::filesystem::path& file)
 {
     return FileHandleAccess::FromResult(::open(file.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
+}
+
+// Opened without blocking (a FIFO would wait for a writer), checked on the descriptor itself,
+// then switched to ordinary blocking reads.
+OpenedFile OpenForReading(const std::filesystem::path& file)
+{
+    OpenedFile opened =
+        FileHandleAccess::FromResult(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (!opened.file.IsOpen())
+        return opened;
+    struct stat status { };
+    if (::fstat(Fd(opened.file), &status) != 0)
+        return {FileHandle(), LastError()};
+    if (!S_ISREG(status.st_mode))
+        return {FileHandle(), std::make_error_code(std::errc::invalid_argument)};
+    const int flags = ::fcntl(Fd(opened.file), F_GETFL);
+    if (flags < 0 || ::fcntl(Fd(opened.file), F_SETFL, flags & ~O_NONBLOCK) != 0)
+        return {FileHandle(), LastError()};
+    return opened;
 }
 
 std::error_code PublishFile(const std::filesystem::path& from, const std::filesystem::path& to,

@@ -1,9 +1,9 @@
 #pragma once
 // The durable file primitives every writer of the program builds on: create, write all bytes,
 // flush them to the device, close reporting delayed errors, publish by rename with or without
-// replacing, sync a folder, remove. File-system errors come back as std::error_code that
-// compares with std::errc on every platform (errno values; Windows maps the common ones);
-// nothing here throws for them. DurableFile.cpp holds the POSIX side, DurableFileWin32.cpp the Windows
+// replacing, sync a folder, remove; and reading a regular file safely. File-system errors come back as
+// std::error_code that compares with std::errc on every platform (errno values; Windows maps the common
+// ones); nothing here throws for them. DurableFile.cpp holds the POSIX side, DurableFileWin32.cpp the Windows
 // one.
 #include <cstdint>
 #include <filesystem>
@@ -32,6 +32,9 @@ public:
     FileHandle& operator=(const FileHandle&) = delete;
 
     bool IsOpen() const { return native_ != kClosed; }
+    // Reads up to `size` bytes into `buffer`, retrying interrupted reads; `got` is 0 at the end
+    // of the file.
+    std::error_code ReadSome(char* buffer, std::size_t size, std::size_t& got);
     // Writes every byte, retrying interrupted and short writes; a write that makes no
     // progress is reported as a full device.
     std::error_code WriteAll(std::string_view bytes);
@@ -66,6 +69,13 @@ OpenedFile CreateOrTruncateFile(const std::filesystem::path& file);
 
 // Opens an existing file for appending at its end; a missing file is an error, never created.
 OpenedFile OpenForAppend(const std::filesystem::path& file);
+
+// Opens an existing regular file for reading. Anything else in its place (a folder, a FIFO, a
+// device, even one put there after the caller looked) is refused with an error, without
+// blocking (errc::invalid_argument; a folder on Windows gives errc::is_a_directory). On Windows others may
+// still rename or delete the file while it is read, so a reader never stands in the way of the scanner
+// software or of clearing a folder.
+OpenedFile OpenForReading(const std::filesystem::path& file);
 
 // Puts the finished file `from` under the name `to` (same folder or file system). With
 // `replaceExisting` an existing `to` is replaced atomically. Without it an existing `to` is

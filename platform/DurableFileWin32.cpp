@@ -78,6 +78,17 @@ std::error_code FileHandle::WriteAll(std::string_view bytes)
     return {};
 }
 
+std::error_code FileHandle::ReadSome(char* buffer, std::size_t size, std::size_t& got)
+{
+    constexpr std::size_t kMostPerCall = 1u << 30; // ReadFile counts in a DWORD
+    DWORD read = 0;
+    got = 0;
+    if (!ReadFile(Handle(*this), buffer, static_cast<DWORD>(std::min(size, kMostPerCall)), &read, nullptr))
+        return LastError();
+    got = read;
+    return {};
+}
+
 std::error_code FileHandle::FlushToDevice()
 {
     return FlushFileBuffers(Handle(*this)) ? std::error_code() : LastError();
@@ -109,6 +120,17 @@ OpenedFile OpenForAppend(const std::filesystem::path& file)
 {
     // Append access alone: every write goes to the current end, as O_APPEND does.
     return Open(file, FILE_APPEND_DATA | SYNCHRONIZE, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL);
+}
+
+OpenedFile OpenForReading(const std::filesystem::path& file)
+{
+    const HANDLE handle =
+        CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    OpenedFile opened = FileHandleAccess::FromResult(handle, file);
+    if (opened.file.IsOpen() && GetFileType(handle) != FILE_TYPE_DISK)
+        return {FileHandle(), std::make_error_code(std::errc::invalid_argument)};
+    return opened;
 }
 
 std::error_code PublishFile(const std::filesystem::path& from, const std::filesystem::path& to,

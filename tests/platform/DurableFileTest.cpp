@@ -159,6 +159,23 @@ TEST(DurableFile, AppendsAtTheEndOfAnExistingFileOnly)
     EXPECT_EQ(OpenForAppend(folder / "dir").error, std::errc::is_a_directory);
 }
 
+TEST(DurableFile, ReadsRegularFilesOnly)
+{
+    const fs::path folder = FreshFolder("read");
+    WriteText(folder / "scan.jpg", "scanned");
+    OpenedFile opened = OpenForReading(folder / "scan.jpg");
+    ASSERT_FALSE(opened.error) << opened.error.message();
+    char buffer[16] = {};
+    std::size_t got = 0;
+    EXPECT_FALSE(opened.file.ReadSome(buffer, sizeof buffer, got));
+    EXPECT_EQ(std::string(buffer, got), "scanned");
+    EXPECT_FALSE(opened.file.ReadSome(buffer, sizeof buffer, got));
+    EXPECT_EQ(got, 0u); // the end
+
+    EXPECT_TRUE(OpenForReading(folder).error);
+    EXPECT_EQ(OpenForReading(folder / "missing.jpg").error, std::errc::no_such_file_or_directory);
+}
+
 TEST(DurableFile, RemovesReadOnlyFilesAndReportsMissingOnes)
 {
     const fs::path folder = FreshFolder("remove");

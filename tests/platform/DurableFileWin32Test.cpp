@@ -1,4 +1,5 @@
-// Removal on Windows: a read-only file that another program holds open stays, read-only.
+// Files on Windows: a read-only file that another program holds open stays, read-only; a file
+// being read may be deleted meanwhile.
 #include "platform/DurableFile.h"
 #include "support/TestEnv.h"
 
@@ -29,6 +30,17 @@ TEST(DurableFileWin32, AFailedRemovalLeavesTheFileReadOnly)
     EXPECT_TRUE(fs::exists(file));
     EXPECT_NE(GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
     SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST(DurableFileWin32, AFileBeingReadCanBeDeleted)
+{
+    const fs::path folder = quillora::test::TestHome() / "durable-win32";
+    fs::create_directories(folder);
+    const fs::path file = folder / "scan.jpg";
+    std::ofstream(file, std::ios::binary) << "scanned";
+    quillora::platform::OpenedFile opened = quillora::platform::OpenForReading(file);
+    ASSERT_FALSE(opened.error);
+    EXPECT_FALSE(quillora::platform::RemoveFile(file));
 }
 
 } // namespace

@@ -5,15 +5,23 @@
 #include "imaging/JpegCodec.h"
 #include "imaging/TiffStream.h"
 
+#include <QBuffer>
 #include <QImageReader>
+#include <algorithm>
 
 namespace quillora::imaging {
 namespace {
 
-// PNG and BMP headers lie at the start of the file; Qt's readers stop after them.
+// PNG and BMP headers lie at the start of the file: Qt's readers look at its first bytes only,
+// which are read as every image file is.
 std::optional<QSize> ReadSizeWithQt(const QString& fileName, const char* format)
 {
-    QImageReader reader(fileName, format);
+    constexpr qsizetype kHeaderBytes = 64 * 1024;
+    OpenedImageFile opened = openImageFile(fileName, format);
+    QByteArray header(std::min<qsizetype>(kHeaderBytes, opened.size), Qt::Uninitialized);
+    header.resize(static_cast<qsizetype>(opened.file.sgetn(header.data(), header.size())));
+    QBuffer buffer(&header);
+    QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())

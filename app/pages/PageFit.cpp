@@ -1,8 +1,7 @@
 #include "app/pages/PageFit.h"
 
 #include "app/compose/PageImage.h"
-
-#include <QImageReader>
+#include "imaging/ImageHeader.h"
 
 namespace quillora::pages {
 
@@ -14,9 +13,8 @@ QSize PictureArea(int pdfWidth, int pdfHeight)
 QString FirstLargerThan(const QStringList& files, const QSize& area)
 {
     for (const QString& file : files) {
-        QImageReader reader(file);
-        const QSize size = reader.size(); // header only, no decoding
-        if (size.isValid() && (size.width() > area.width() || size.height() > area.height()))
+        const std::optional<QSize> size = imaging::ReadImageSize(file); // header only, no decoding
+        if (size && (size->width() > area.width() || size->height() > area.height()))
             return file;
     }
     return {};

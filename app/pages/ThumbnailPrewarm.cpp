@@ -1,15 +1,13 @@
 #include "app/pages/ThumbnailPrewarm.h"
 
-#include "imaging/ImageHeader.h"
-#include "imaging/ImageLimits.h"
-
 #include <algorithm>
 
 namespace quillora::pages {
 namespace {
 
-// One worker; a few finished jobs may wait to be collected while the window is busy.
-constexpr work::JobLimits kPrewarmLimits{1, 4, imaging::kWorkerDecodeBudget};
+// One worker and one job per request, which makes its pictures one after the other; a
+// finished request may wait to be collected while the next one runs.
+constexpr work::JobLimits kPrewarmLimits{1, 2, 0};
 
 // Failures remembered at most: a folder full of broken files forgets them and tries again.
 constexpr std::size_t kMaxFailuresKept = 4096;
@@ -24,21 +22,31 @@ ThumbnailPrewarm::ThumbnailPrewarm(ThumbnailCache& cache)
 {
 }
 
-ThumbnailPrewarm::~ThumbnailPrewarm() { jobs_.Clear(); }
+ThumbnailPrewarm::~ThumbnailPrewarm() { Stop(); }
+
+void ThumbnailPrewarm::Prepare(FileLister listFiles, int side, bool stretch)
+{
+    const std::uint64_t request = ++request_;
+    jobs_.DropQueued();
+    jobs_.Submit({}, [this, listFiles = std::move(listFiles), side, stretch, request] {
+        const QStringList files = listFiles();
+        const qsizetype count = std::min<qsizetype>(files.size(), cache_.CapacityAt(side));
+        for (qsizetype i = 0; i < count && request == request_; ++i)
+            Make(files.at(i), side, stretch);
+        return true;
+    });
+}
 
 void ThumbnailPrewarm::Prepare(const QStringList& files, int side, bool stretch)
 {
-    jobs_.DropQueued();
-    const qsizetype count = std::min<qsizetype>(files.size(), cache_.CapacityAt(side));
-    for (const QString& file : files.first(count))
-        jobs_.Submit(
-            [this, file, side, stretch]() -> std::int64_t {
-                return Wanted(file, side, stretch) ? imaging::DecodedBytesEstimate(file) : 0;
-            },
-            [this, file, side, stretch] { return Make(file, side, stretch); });
+    Prepare([files] { return files; }, side, stretch);
 }
 
-void ThumbnailPrewarm::Stop() { jobs_.Clear(); }
+void ThumbnailPrewarm::Stop()
+{
+    ++request_;
+    jobs_.Clear();
+}
 
 bool ThumbnailPrewarm::Wanted(const QString& file, int side, bool stretch) const
 {
@@ -49,19 +57,18 @@ bool ThumbnailPrewarm::Wanted(const QString& file, int side, bool stretch) const
     return failed == failed_.end() || failed->second != StampOf(file);
 }
 
-bool ThumbnailPrewarm::Make(const QString& file, int side, bool stretch)
+void ThumbnailPrewarm::Make(const QString& file, int side, bool stretch)
 {
     if (!Wanted(file, side, stretch))
-        return true;
+        return;
     const std::optional<FileStamp> stamp = StampOf(file);
     if (CachedThumbnailPicture(file, side, stretch, cache_).outcome == Thumbnail::Outcome::Made)
-        return true;
+        return;
     const std::lock_guard lock(failedMutex_);
     if (failed_.size() >= kMaxFailuresKept)
         failed_.clear();
     if (stamp)
         failed_[file] = *stamp;
-    return false;
 }
 
 void ThumbnailPrewarm::CollectFinished()

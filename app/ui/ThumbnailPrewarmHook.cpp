@@ -49,12 +49,15 @@ void ThumbnailPrewarmHook::PrepareWhenIdle()
         return;
     }
     const TRegistory& settings = *form_.settings_;
-    const auto plan =
-        intake::PlanScannerFolderIntake(settings.ScannerDir, intake::FileTypesOf(settings), {}, true);
-    QStringList files;
-    for (const std::string& file : plan.files)
-        files << imaging::NativeToQString(file);
-    prewarm_.Prepare(files, form_.ThumbNailList.side(), settings.ThumbStrech);
+    // Listed on the worker from copies of the settings, which belong to the window thread.
+    prewarm_.Prepare(
+        [folder = settings.ScannerDir, types = intake::FileTypesOf(settings)] {
+            QStringList files;
+            for (const std::string& file : intake::PlanScannerFolderIntake(folder, types, {}, true).files)
+                files << imaging::NativeToQString(file);
+            return files;
+        },
+        form_.ThumbNailList.side(), settings.ThumbStrech);
 }
 
 } // namespace quillora::ui

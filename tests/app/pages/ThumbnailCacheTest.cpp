@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace quillora::pages;
 
@@ -82,7 +83,7 @@ TEST(ThumbnailCache, ACachedFileIsNotDecodedAndANewPictureIsKept)
     EXPECT_EQ(cache.Count(), 2); // no picture is kept for the broken file
 }
 
-TEST(ThumbnailPrewarm, MakesThePicturesOfTheFilesTheCacheLacksInTheBackground)
+TEST(ThumbnailPrewarm, ListsAndMakesThePicturesOfTheFilesTheCacheLacksInTheBackground)
 {
     QTemporaryDir dir;
     QStringList files;
@@ -91,11 +92,18 @@ TEST(ThumbnailPrewarm, MakesThePicturesOfTheFilesTheCacheLacksInTheBackground)
     files << dir.filePath(QStringLiteral("missing.png"));
     ThumbnailCache cache;
     ThumbnailPrewarm prewarm(cache);
-    prewarm.Prepare(files, 64, true);
+    std::thread::id listedOn;
+    prewarm.Prepare(
+        [&] {
+            listedOn = std::this_thread::get_id();
+            return files;
+        },
+        64, true);
     const QDeadlineTimer deadline(20000);
     while (prewarm.Busy() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     ASSERT_FALSE(prewarm.Busy());
+    EXPECT_NE(listedOn, std::this_thread::get_id()); // a slow folder never holds the window
     EXPECT_EQ(cache.Count(), 3);
     EXPECT_EQ(cache.Find(files[0], 64, true), MakeThumbnailPicture(files[0], 64, true).picture);
 }

@@ -12,10 +12,7 @@ namespace {
 
 TEST(DurableFilePosix, AFifoIsNotOpenedForReading)
 {
-    const fs::path folder = quillora::test::TestHome() / "durable-posix";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    const fs::path fifo = folder / "scan.jpg";
+    const fs::path fifo = quillora::test::FreshFolder("durable-posix") / "scan.jpg";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(quillora::platform::OpenForReading(fifo).error, std::errc::invalid_argument);
 }

@@ -17,13 +17,7 @@ using namespace quillora::platform;
 
 namespace {
 
-fs::path FreshFolder(const char* name)
-{
-    const fs::path folder = quillora::test::TestHome() / "durable" / name;
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
+fs::path FreshFolder(const char* name) { return quillora::test::FreshFolder(fs::path("durable") / name); }
 
 void WriteText(const fs::path& file, const std::string& text)
 {

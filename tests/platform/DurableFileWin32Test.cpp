@@ -14,10 +14,7 @@ namespace {
 
 TEST(DurableFileWin32, AFailedRemovalLeavesTheFileReadOnly)
 {
-    const fs::path folder = quillora::test::TestHome() / "durable-win32";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    const fs::path file = folder / "chart.pdf";
+    const fs::path file = quillora::test::FreshFolder("durable-win32-remove") / "chart.pdf";
     std::ofstream(file, std::ios::binary) << "%PDF";
     ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY));
     // Opened as a viewer does: sharing reading, not deletion.
@@ -34,9 +31,7 @@ TEST(DurableFileWin32, AFailedRemovalLeavesTheFileReadOnly)
 
 TEST(DurableFileWin32, AFileBeingReadCanBeDeleted)
 {
-    const fs::path folder = quillora::test::TestHome() / "durable-win32";
-    fs::create_directories(folder);
-    const fs::path file = folder / "scan.jpg";
+    const fs::path file = quillora::test::FreshFolder("durable-win32-read") / "scan.jpg";
     std::ofstream(file, std::ios::binary) << "scanned";
     quillora::platform::OpenedFile opened = quillora::platform::OpenForReading(file);
     ASSERT_FALSE(opened.error);

@@ -17,9 +17,7 @@ void WriteText(const fs::path& file, const char* text) { std::ofstream(file, std
 
 TEST(FileStamp, TellsEveryChangeOfTheFileFromNoChange)
 {
-    const fs::path folder = quillora::test::TestHome() / "stamps";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const fs::path folder = quillora::test::FreshFolder("stamps");
     const fs::path file = folder / "scan.jpg";
     WriteText(file, "first");
     // A whole second, which every system can set again exactly.

@@ -13,6 +13,14 @@ std::filesystem::path g_home;
 
 std::filesystem::path TestHome() { return g_home; }
 
+std::filesystem::path FreshFolder(const std::filesystem::path& name)
+{
+    const std::filesystem::path folder = g_home / name;
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
 #ifdef _WIN32
 // The Windows names of the same folders: %USERPROFILE% and %APPDATA%.
 std::filesystem::path IsolateHome()

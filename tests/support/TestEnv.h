@@ -8,6 +8,9 @@ namespace quillora::test {
 // The temporary home folder of this test process (created by the test main).
 std::filesystem::path TestHome();
 
+// The folder `name` (a relative path) below TestHome(), created empty.
+std::filesystem::path FreshFolder(const std::filesystem::path& name);
+
 // Points HOME, XDG_CONFIG_HOME and XDG_STATE_HOME at a fresh temporary folder; returns it.
 std::filesystem::path IsolateHome();
 
